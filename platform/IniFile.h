@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Settings.h"
+
+#include <string>
+#include <vector>
+
+// A Windows-style profile file. The file is read once; every write changes the
+// lines in memory and writes the whole file back atomically, keeping comments,
+// unknown lines and the order of everything it does not touch. Section and key
+// names are matched without regard to ASCII case; values are kept verbatim.
+// Lines that are neither a section header nor "key=value" are ignored, the first
+// of two equal keys wins, and a missing file reads as empty. An empty path keeps
+// the settings in memory only.
+class TIniFile : public ISettings {
+public:
+    explicit TIniFile(std::string path = {});
+
+    const std::string& FileName() const { return FPath; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const override;
+    int ReadInteger(const std::string& section, const std::string& key,
+                    int defaultValue) const override;
+    void WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void WriteInteger(const std::string& section, const std::string& key, int value) override;
+    void EraseSection(const std::string& section) override;
+    std::vector<std::string> ReadSection(const std::string& section) const override;
+
+    // Reads the file again, dropping what is in memory.
+    void Reload();
+    // The whole file as it would be written (CR LF line ends).
+    std::string Text() const;
+
+    // Parses the text of a profile file (used by Reload and by the fuzzer).
+    void Parse(const std::string& text);
+
+private:
+    struct Line {
+        std::string Raw;     // the line as read, without its line end
+        std::string Section; // for a header: the section name, trimmed
+        std::string Key;     // for a key line: the key name, trimmed
+        bool IsHeader = false;
+        bool IsKey = false;
+    };
+
+    // Index of the section's header line, or -1.
+    int FindSection(const std::string& section) const;
+    // Index of the key's line inside the section starting at header, or -1.
+    int FindKey(int header, const std::string& key) const;
+    // One past the last line of the section starting at header.
+    int SectionEnd(int header) const;
+    void Flush();
+
+    std::string FPath;
+    std::vector<Line> FLines;
+};

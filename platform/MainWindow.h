@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TKexObject;
+class TTreeNode;
+struct TFilterState;
+
+// What records ask of the main window (its presenter implements this).
+class IMainWindow {
+public:
+    virtual ~IMainWindow() = default;
+    // The category filter that the item list applies.
+    virtual const TFilterState& FilterState() const = 0;
+    // The 32 category names, in order.
+    virtual std::vector<std::string> CategoryNames() const = 0;
+    // "Folders" or "MainItems".
+    virtual std::string ActivePaneName() const = 0;
+    // The records of the item list's selected rows, in list order.
+    virtual std::vector<TKexObject*> SelectedListObjects() const = 0;
+    // Makes the node visible and starts editing its label in place.
+    virtual void EditNodeText(TTreeNode* node) = 0;
+    // Selects the node in the tree (the item list follows).
+    virtual void SelectNode(TTreeNode* node) = 0;
+    // Fills the item list again for the selected node.
+    virtual void RefreshList() = 0;
+};

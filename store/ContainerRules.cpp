@@ -1,0 +1,30 @@
+#include "store/ContainerRules.h"
+
+#include "store/FieldText.h"
+#include "store/KexObject.h"
+#include "store/TextWriter.h"
+
+namespace container {
+
+uint32_t ReadCategories(const std::string& line, const char* marker) {
+    std::vector<std::string> fields;
+    if (!SplitClassLine(line, marker, fields)) return 0;
+    bool ok = false;
+    int32_t v = fieldtext::LeadingInt(fields[0], ok);
+    return ok ? static_cast<uint32_t>(v) : 0;
+}
+
+void WriteHeading(const TKexObject& r, TTextWriter& f, bool withParagraph) {
+    const std::string& t = r.GetTitle();
+    f.WriteLn(std::string(withParagraph ? "<p>" : "") + "<a name=\"" + t + "\"><font size=4>" + t +
+              "</font></a><br>");
+    if (!r.GetComment().empty()) f.WriteLn(r.GetComment() + "<br>");
+}
+
+void WriteIndexLink(const TKexObject& r, TTextWriter& f, const std::string& pageName,
+                    const char* picture) {
+    f.WriteLn("<a href=\"" + pageName + "#" + r.GetTitle() + "\">" + picture + r.GetTitle() +
+              "</a><br>");
+}
+
+} // namespace container

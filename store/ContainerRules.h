@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TKexObject;
+class TTextWriter;
+
+// What folders and teams share: the categories-only class line, the heading
+// of their published block and their index link.
+namespace container {
+// Categories from a class line "{Xxxx}" + number; 0 when the marker differs
+// or the number is damaged.
+uint32_t ReadCategories(const std::string& line, const char* marker);
+void WriteHeading(const TKexObject& r, TTextWriter& f, bool withParagraph);
+void WriteIndexLink(const TKexObject& r, TTextWriter& f, const std::string& pageName,
+                    const char* picture);
+} // namespace container

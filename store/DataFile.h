@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TTreeNode;
+class TTreeNodes;
+
+// The data file "tavi.dat" in the program's folder, and transfer files.
+inline constexpr const char* kDataFileName = "tavi.dat";
+inline constexpr const char* kBackupFileName = "tavi.bak";
+inline constexpr const char* kClipFileName = "clipdata.dat";
+inline constexpr const char* kDataFileHeader = "{Params}";
+
+// Reads "tavi.dat" below the root node. A missing or unreadable file leaves
+// the tree as it is. A damaged file raises EInOutError with its line; what was
+// read stays, and the next SaveDataFile first keeps the file as "tavi.bak".
+void LoadDataFile(TTreeNode* root);
+
+// Reads a transfer file below node: only a name whose extension is ".tvd"
+// (any case) or exactly "clipdata.dat"; any other name, or a file that cannot
+// be opened, loads nothing.
+void LoadTransferFile(TTreeNode* node, const std::string& fileName);
+bool IsTransferFileName(const std::string& fileName);
+
+// Reads a transfer text below node (the paste and the transfer files).
+void ReadTransferText(TTreeNode* node, const std::string& text, const std::string& fileName);
+
+// The comma-separated export's settings: the chosen column names followed by
+// one last entry, the kind code of the records to export; and whether a
+// header row is written.
+struct TCsvExport {
+    std::vector<std::string> CsvFields;
+    bool CsvHeader = false;
+};
+
+// Writes node and its descendants to fileName: records (a transfer file; tree
+// records without their categories) or, with csv, comma-separated rows. Records
+// that the category filter hides are left out.
+void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
+                  const TCsvExport* csv = nullptr);
+
+// Writes the whole tree to "tavi.dat", safely (a temporary file renamed over
+// the old one).
+void SaveDataFile(TTreeNodes& nodes);

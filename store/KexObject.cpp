@@ -1,0 +1,305 @@
+#include "store/KexObject.h"
+
+#include "platform/Clipboard.h"
+#include "platform/Locale.h"
+#include "platform/MainWindow.h"
+#include "platform/Services.h"
+#include "shell/CategoryNames.h"
+#include "shell/CategoryPopup.h"
+#include "store/FieldText.h"
+#include "store/FilterState.h"
+#include "store/TextWriter.h"
+#include "store/TreeNode.h"
+
+#include <algorithm>
+#include <cctype>
+
+TKexObject::TKexObject(uint8_t kind, const std::string& title, const std::string& target,
+                       const std::string& comment, int32_t objectId)
+    : FObjectId(objectId), FKind(kind), FTitle(fieldtext::SafeField(title)),
+      FTarget(fieldtext::SafeField(target)), FComment(fieldtext::SafeField(comment)) {}
+
+TKexObject::~TKexObject() {
+    if (FDue == 1) SetDue(0);
+    // Items go one by one, last first, so that each due item still finds
+    // its owner's node while its counts drop.
+    while (!FItems.empty()) FItems.pop_back();
+}
+
+void TKexObject::SetTitle(const std::string& value) {
+    std::string v = fieldtext::SafeField(value);
+    if (FNode && FNode->Data() == this) {
+        if (FNode->Text() == FTitle) FNode->SetText(v);
+        FTitle = v;
+        if (FNode->Parent()) FNode->Parent()->SortChildren();
+        return;
+    }
+    FTitle = v;
+}
+
+void TKexObject::SetTarget(const std::string& value) { FTarget = fieldtext::SafeField(value); }
+
+void TKexObject::SetComment(const std::string& value) { FComment = fieldtext::SafeField(value); }
+
+void TKexObject::SetNode(TTreeNode* node) {
+    if (FDue == 1) {
+        SetDue(0);
+        FNode = node;
+        SetDue(1);
+    } else {
+        FNode = node;
+    }
+}
+
+void TKexObject::SetDue(int value) {
+    int d;
+    if (FDue == 0 && value == 1) d = 1;
+    else if (FDue == 1 && value == 0) d = -1;
+    else return;
+    for (TTreeNode* n = FNode; n && !n->IsFirstNode(); n = n->Parent())
+        if (TKexObject* r = n->Data()) r->SetDueCount(r->GetDueCount() + d);
+    FDue = value;
+}
+
+void TKexObject::SetDueCount(int value) {
+    FDueCount = value;
+    if (FNode && FNode->Data() == this) FNode->SetOverlayIndex(value >= 1 ? 1 : -1);
+}
+
+void TKexObject::AddItem(std::unique_ptr<TKexObject> item) {
+    if (item) FItems.push_back(std::move(item));
+}
+
+void TKexObject::DeleteItem(TKexObject* item) { RemoveItem(item).reset(); }
+
+std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
+    auto it = std::find_if(FItems.begin(), FItems.end(),
+                           [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    if (it == FItems.end()) return nullptr;
+    std::unique_ptr<TKexObject> out = std::move(*it);
+    FItems.erase(it);
+    return out;
+}
+
+TKexObject* TKexObject::GetItem(int index) const {
+    if (FItems.empty()) return nullptr;
+    if (index <= 0) return FItems.front().get();
+    if (index >= ItemCount()) return nullptr;
+    return FItems[static_cast<size_t>(index)].get();
+}
+
+TKexObject* TKexObject::FindItem(const std::string& title, uint8_t kind) const {
+    if (title.empty()) return nullptr;
+    for (const auto& item : FItems)
+        if (item->GetKind() == kind && item->GetTitle() == title) return item.get();
+    if (FNode) {
+        for (TTreeNode* c = FNode->GetFirstChild(); c; c = c->GetNextSibling()) {
+            TKexObject* r = c->Data();
+            if (r && r->GetKind() == kind && r->GetTitle() == title) return r;
+        }
+    }
+    return nullptr;
+}
+
+TKexObject* TKexObject::FindItemByWord(const std::string& lowerText) const {
+    const ILocale* locale = Svc().Locale;
+    for (const auto& item : FItems) {
+        std::string title = locale ? locale->LowerCase(item->GetTitle()) : item->GetTitle();
+        size_t p = title.find(lowerText);
+        if (p != std::string::npos && (p == 0 || title[p - 1] == ' ')) return item.get();
+    }
+    return nullptr;
+}
+
+void TKexObject::FillListView(TListRows& list) const {
+    for (const auto& item : FItems) {
+        if (item->IsFilteredOut()) continue;
+        TListRow row;
+        row.Caption = item->GetTitle();
+        row.Target = item->GetTarget();
+        row.Comment = item->GetComment();
+        row.ImageIndex = item->GetImageIndex();
+        row.Data = item.get();
+        list.push_back(std::move(row));
+    }
+}
+
+bool TKexObject::IsFilteredOut() const {
+    const IMainWindow* mw = Svc().MainWindow;
+    return mw && mw->FilterState().IsFilteredOut(FCategories);
+}
+
+void TKexObject::EditCategories(const TScreenPoint& sender) {
+    TCategoryPopup popup;
+    popup.HasPosition = true;
+    popup.Left = sender.X;
+    popup.Top = sender.Y;
+    std::vector<std::string> names;
+    if (const IMainWindow* mw = Svc().MainWindow) names = mw->CategoryNames();
+    else if (Svc().Settings) names = ReadCategoryNames(*Svc().Settings);
+    popup.SetCategories(names, FCategories);
+    popup.ShowModal();
+    FCategories = popup.GetCategories();
+}
+
+std::string TKexObject::RecordLine(int level) const {
+    std::string s;
+    s.reserve(FTitle.size() + FTarget.size() + FComment.size() + 32);
+    s += '{';
+    s += std::to_string(level);
+    s += ' ';
+    s += std::to_string(FKind);
+    s += " }";
+    s += FTitle;
+    s += fieldtext::kSeparator;
+    s += FTarget;
+    s += fieldtext::kSeparator;
+    s += FComment;
+    s += fieldtext::kSeparator;
+    s += std::to_string(FObjectId);
+    return s;
+}
+
+void TKexObject::WriteObject(TTextWriter& f, int level) const {
+    std::string text;
+    GetSaveText(text, level);
+    f.WriteLn(text);
+    WriteItems(f, level + 1);
+}
+
+void TKexObject::WriteItems(TTextWriter& f, int level) const {
+    for (const auto& item : FItems) item->WriteObject(f, level);
+}
+
+void TKexObject::WriteCsv(TTextWriter& f, const std::vector<std::string>& fields) const {
+    if (fields.empty()) return;
+    if (fields.back() == std::to_string(FKind)) {
+        std::string line;
+        for (size_t i = 0; i + 1 < fields.size(); ++i) {
+            std::string v;
+            GetCsvField(fields[i], v);
+            line += v;
+        }
+        if (!line.empty()) {
+            line.pop_back();
+            f.WriteLn(line);
+        }
+        return;
+    }
+    for (const auto& item : FItems) item->WriteCsv(f, fields);
+}
+
+void TKexObject::ListFields(TFieldList& /*fields*/) const {}
+
+// --- slots ------------------------------------------------------------------
+
+int TKexObject::GetImageIndex() const { return FKind; }
+
+void TKexObject::ReadClassLine(const std::string& /*line*/) {}
+
+void TKexObject::GetSaveText(std::string& text, int level) const {
+    text = RecordLine(level);
+    std::string cls;
+    if (AppendClassLine(cls)) {
+        text += "\r\n";
+        text += cls;
+    }
+}
+
+bool TKexObject::AppendClassLine(std::string& out) const {
+    if (!FHasKeptClassLine) return false;
+    out += FKeptClassLine;
+    return true;
+}
+
+void TKexObject::SetupPopup(TItemPopup& menu) const {
+    menu.Visible.fill(false);
+    menu.Show(peOpen);
+}
+
+int TKexObject::GetSelectedIndex() const { return FKind == kindFolder ? 10 : FKind; }
+
+bool TKexObject::EditNew(TTreeNode* created) {
+    if (created)
+        if (IMainWindow* mw = Svc().MainWindow) mw->EditNodeText(created);
+    return true;
+}
+
+bool TKexObject::ImportColumns(std::vector<std::string>& /*values*/,
+                               const std::vector<std::string>& /*names*/) {
+    return false;
+}
+
+void TKexObject::GetCsvField(const std::string& /*fieldName*/, std::string& text) const {
+    text.clear();
+}
+
+void TKexObject::ImportVCard(const TCard& /*card*/) {}
+
+void TKexObject::DefaultAction() {
+    if (FNode)
+        if (IMainWindow* mw = Svc().MainWindow) mw->SelectNode(FNode);
+}
+
+// Operations a class does not support do nothing: the main window only offers
+// them where the record's popup shows them.
+void TKexObject::EditProperties() {}
+void TKexObject::SendMail(const std::string& /*attachment*/) {}
+void TKexObject::SendFax(const std::string& /*document*/) {}
+void TKexObject::Dial() {}
+void TKexObject::Browse() {}
+void TKexObject::AdvanceDate() {}
+void TKexObject::Launch() {}
+
+void TKexObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
+    std::string line = "<em><strong>" + FTitle + "</em></strong> " + FTarget;
+    if (!FComment.empty()) line += " - " + FComment;
+    line += "<br>";
+    f.WriteLn(line);
+}
+
+void TKexObject::WriteHtmlIndex(TTextWriter& /*f*/, const std::string& /*pageName*/) const {}
+
+bool TKexObject::InHtmlIndex() const { return true; }
+
+void TKexObject::SaveVCard(const std::string& /*fileName*/) const {}
+
+void TKexObject::GetVCardLine(std::string& line) const { line.clear(); }
+
+void TKexObject::CopyToClipboard() const {
+    TClipboardData data;
+    std::string text;
+    GetSaveText(text, 1);
+    data.Private = text;
+    std::string plain;
+    GetClipboardText(plain);
+    data.Plain = plain;
+    if (IClipboard* cb = Svc().Clipboard) cb->SetData(data);
+}
+
+void TKexObject::GetClipboardText(std::string& text) const { text = FTarget; }
+
+// --- free functions -----------------------------------------------------------
+
+bool IsUrl(const std::string& text) {
+    static const char* const schemes[] = {"http:",   "wais:",   "news:",  "ftp:",
+                                          "mailto:", "gopher:", "telnet:"};
+    if (text.size() <= 7) return false;
+    for (const char* s : schemes) {
+        std::string_view scheme(s);
+        if (fieldtext::SameTextFolded(std::string_view(text).substr(0, scheme.size()), scheme))
+            return true;
+    }
+    return false;
+}
+
+bool LooksLikeEmail(const std::string& text) { return text.find('@') != std::string::npos; }
+
+std::string CsvValue(const std::string& value) { return "\"" + value + "\","; }
+
+bool SplitClassLine(const std::string& line, const char* marker, std::vector<std::string>& fields) {
+    std::string_view m(marker);
+    if (line.size() < m.size() || std::string_view(line).substr(0, m.size()) != m) return false;
+    fieldtext::SplitFields(std::string_view(line).substr(m.size()), fields);
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TKexObject;
+class TTextWriter;
+class TTreeNode;
+
+// Moving records through the clipboard: the transfer text (the data file's
+// records without a header, levels from 1) passes through "clipdata.dat" and
+// goes on the clipboard under the private format.
+namespace transfer {
+
+// The list-pane copy: each selected tree record with its whole subtree,
+// each detail item at level 1; every record keeps its categories.
+void WriteListSelection(TTextWriter& f, const std::vector<TKexObject*>& selected);
+
+// Copies the node's subtree (WriteSubtree) to the clipboard.
+void CopyNode(TTreeNode* node);
+// Copies the list selection to the clipboard; nothing when it is empty.
+void CopyListSelection(const std::vector<TKexObject*>& selected);
+
+// Pastes the clipboard's transfer text below node and sorts its children.
+// Answers false when the clipboard holds no transfer text.
+bool Paste(TTreeNode* node);
+
+} // namespace transfer

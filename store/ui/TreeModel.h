@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/TreeObserver.h"
+
+#include <QAbstractItemModel>
+
+class TTreeNodes;
+class TTreeNode;
+
+// An item model over the core tree: one column, the node's label, its image
+// index (Qt::UserRole) and overlay (Qt::UserRole + 1). It follows the tree's
+// notifications, so it never holds state of its own.
+class TTreeModel : public QAbstractItemModel, private ITreeObserver {
+    Q_OBJECT
+public:
+    explicit TTreeModel(TTreeNodes& tree, QObject* parent = nullptr);
+    ~TTreeModel() override;
+
+    static constexpr int ImageRole = Qt::UserRole;
+    static constexpr int OverlayRole = Qt::UserRole + 1;
+    static constexpr int SelectedImageRole = Qt::UserRole + 2;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    QModelIndex IndexOf(TTreeNode* node) const;
+    TTreeNode* NodeAt(const QModelIndex& index) const;
+
+private:
+    void UpdateBegun() override;
+    void UpdateEnded() override;
+    void NodeInserting(TTreeNode* parent, int index) override;
+    void NodeInserted(TTreeNode* node) override;
+    void NodeRemoving(TTreeNode* node) override;
+    void NodeRemoved(TTreeNode* parent, int index) override;
+    void NodeMoving(TTreeNode* node, TTreeNode* newParent, int newIndex) override;
+    void NodeMoved(TTreeNode* node) override;
+    void ChildrenSorting(TTreeNode* parent) override;
+    void ChildrenSorted(TTreeNode* parent) override;
+    void NodeChanged(TTreeNode* node) override;
+
+    TTreeNodes& FTree;
+    QList<QPersistentModelIndex> FLayoutParents;
+    QModelIndexList FPersistentBefore;
+    QList<TTreeNode*> FPersistentNodes;
+};
