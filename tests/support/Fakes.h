@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/ImageList.h"
 #include "platform/MailSystem.h"
+#include "platform/MessageBox.h"
 #include "platform/MainWindow.h"
 #include "platform/RandomSource.h"
 #include "platform/ShellService.h"
@@ -167,6 +168,10 @@ public:
     void EditNodeText(TTreeNode* node) override { Edited.push_back(node); }
     void SelectNode(TTreeNode* node) override { SelectedNodes.push_back(node); }
     void RefreshList() override { ++Refreshes; }
+    int ToolImageIndex(const std::string& fileName) const override {
+        auto it = ToolImages.find(fileName);
+        return it == ToolImages.end() ? 13 : it->second;
+    }
 
     TFilterState Filter;
     std::vector<std::string> Names;
@@ -175,6 +180,7 @@ public:
     std::vector<TTreeNode*> Edited;
     std::vector<TTreeNode*> SelectedNodes;
     int Refreshes = 0;
+    std::map<std::string, int> ToolImages;
 };
 
 // A view factory whose views run a script: a test registers, per form name, a
