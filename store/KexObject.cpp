@@ -295,7 +295,16 @@ bool IsUrl(const std::string& text) {
 
 bool LooksLikeEmail(const std::string& text) { return text.find('@') != std::string::npos; }
 
-std::string CsvValue(const std::string& value) { return "\"" + value + "\","; }
+std::string CsvValue(const std::string& value) {
+    // Inner quotes are doubled, so a value holding one still makes one column.
+    std::string out = "\"";
+    for (char c : value) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += "\",";
+    return out;
+}
 
 bool SplitClassLine(const std::string& line, const char* marker, std::vector<std::string>& fields) {
     std::string_view m(marker);

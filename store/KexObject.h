@@ -166,8 +166,8 @@ private:
 bool IsUrl(const std::string& text);
 bool LooksLikeEmail(const std::string& text);
 
-// Quoted column value of the export: a double quote, the value, a double
-// quote and a comma.
+// Quoted column value of the export: a double quote, the value (inner double
+// quotes doubled), a double quote and a comma.
 std::string CsvValue(const std::string& value);
 
 // The class-line marker check and field split that every class line starts with:

@@ -59,7 +59,8 @@ std::unique_ptr<IFormView> TScriptedViews::CreateView(TFormPresenter& presenter)
     auto it = FScripts.find(presenter.FormName());
     if (it == FScripts.end() || it->second.empty())
         return std::make_unique<TScriptedView>(presenter, [](TFormPresenter&) { return mrCancel; });
-    Script s = it->second.front();
+    Script s = it->second.front().Run;
+    it->second.front().Used = true;
     if (it->second.size() > 1) it->second.pop_front(); // the last script stays for later showings
     return std::make_unique<TScriptedView>(presenter, s);
 }

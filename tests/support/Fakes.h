@@ -190,7 +190,13 @@ class TScriptedViews : public IViewFactory {
 public:
     using Script = std::function<TModalResult(TFormPresenter&)>;
 
-    void On(const std::string& formName, Script script) { FScripts[formName].push_back(script); }
+    // Scripts of a form run in the order given, one per showing; the last one
+    // given also serves every later showing until another is given.
+    void On(const std::string& formName, Script script) {
+        auto& q = FScripts[formName];
+        if (q.size() == 1 && q.front().Used) q.clear();
+        q.push_back({std::move(script), false});
+    }
     // Typed convenience: the script gets the presenter's own class.
     template <typename P>
     void On(const std::string& formName, std::function<TModalResult(P&)> script) {
@@ -209,5 +215,9 @@ public:
     std::vector<std::string> Shown; // form names, in the order shown
 
 private:
-    std::map<std::string, std::deque<Script>> FScripts;
+    struct Entry {
+        Script Run;
+        bool Used;
+    };
+    std::map<std::string, std::deque<Entry>> FScripts;
 };
