@@ -2,6 +2,7 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "reminders/ReminderObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/TeamObject.h"
@@ -17,6 +18,8 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TFolderObject>(kind, title, target, comment, objectId, classLine);
     case kindTeam:
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
+    case kindReminder:
+        return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "records/OKBottomDlg.h"
+
+#include <string>
+
+class TRecurringDate;
+class TReminderObject;
+
+// The reminder dialog ("Reminder"). It works on the reminder's rule itself:
+// "Set Date..." and "Advance" change the rule at once, and Cancel does not
+// undo them; title, comment, target and due mark wait for OK.
+class TRemdDlg : public TOKBottomDlg {
+public:
+    TRemdDlg() { Caption = "Reminder"; }
+    std::string FormName() const override { return "TRemdDlg"; }
+
+    std::string TitleEdit;
+    std::string RemdComment;
+    std::string TargetDateLabel; // the rule in words
+
+    // The rule the buttons work on.
+    TRecurringDate* Rule = nullptr;
+
+    void SetDateBtnClick();
+    void AdvanceBtnClick();
+
+    // A new reminder: false when cancelled or left without a title (the
+    // caller deletes the record).
+    static bool EditNew(TReminderObject& reminder);
+    // An existing reminder: an OK with an empty title changes nothing.
+    static void EditRecord(TReminderObject& reminder);
+
+private:
+    // Shows the dialog for the reminder; true on OK with a title, after
+    // which the reminder has taken title, comment, date text and due mark.
+    static bool Run(TReminderObject& reminder, const std::string& title);
+};
