@@ -3,6 +3,8 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "reminders/ReminderObject.h"
+#include "records/EMailObject.h"
+#include "records/WebObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/TeamObject.h"
@@ -20,6 +22,10 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
     case kindReminder:
         return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
+    case kindWeb:
+        return std::make_unique<TWebObject>(kind, title, target, comment, objectId, classLine);
+    case kindEMail:
+        return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
