@@ -5,6 +5,9 @@
 #include "reminders/ReminderObject.h"
 #include "records/EMailObject.h"
 #include "records/WebObject.h"
+#include "records/AddressObject.h"
+#include "records/FaxObject.h"
+#include "records/PhoneObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/TeamObject.h"
@@ -26,6 +29,12 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TWebObject>(kind, title, target, comment, objectId, classLine);
     case kindEMail:
         return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
+    case kindAddress:
+        return std::make_unique<TAddressObject>(kind, title, target, comment, objectId, classLine);
+    case kindPhone:
+        return std::make_unique<TPhoneObject>(kind, title, target, comment, objectId, classLine);
+    case kindFax:
+        return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
