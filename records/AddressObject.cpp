@@ -82,13 +82,14 @@ void TAddressObject::ReadClassLine(const std::string& line) {
         if (i >= f.size()) return;
         AddAddressLine(f[i]);
     }
-    void (TAddressObject::*setters[])(const std::string&) = {
-        &TAddressObject::SetCity, &TAddressObject::SetState, &TAddressObject::SetPostCode,
-        &TAddressObject::SetCountry};
-    for (size_t i = 0; i < 4; ++i) {
-        if (3 + i >= f.size()) return;
-        (this->*setters[i])(f[3 + i]);
-    }
+    if (f.size() < 4) return;
+    SetCity(f[3]);
+    if (f.size() < 5) return;
+    SetState(f[4]);
+    if (f.size() < 6) return;
+    SetPostCode(f[5]);
+    if (f.size() < 7) return;
+    SetCountry(f[6]);
     if (f.size() < 8) return;
     SetCategories(static_cast<uint32_t>(fieldtext::LeadingIntDef(f[7], 0)));
 }

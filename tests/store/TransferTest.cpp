@@ -158,7 +158,7 @@ TEST_F(TransferTest, CsvExportWritesQuotedHeaderAndOneRowPerMatchingRecord) {
     WriteSubtree(a, "out.csv", true, &csv);
     EXPECT_EQ(ReadText(svc.File("out.csv")),
               "Title,\"Phone Number\",Extension\r\n\"one\",\"t\",\"\"\r\n"
-              "\"two, \"\"quoted\"\"\"\",\"t\",\"\"\r\n");
+              "\"two, \"\"quoted\"\"\",\"t\",\"\"\r\n");
 }
 
 } // namespace
