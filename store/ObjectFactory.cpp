@@ -2,8 +2,10 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "records/OrgObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
+#include "store/PersonObject.h"
 #include "store/TeamObject.h"
 #include "store/TreeNodes.h"
 
@@ -15,8 +17,12 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
     switch (kind) {
     case kindFolder:
         return std::make_unique<TFolderObject>(kind, title, target, comment, objectId, classLine);
+    case kindOrg:
+        return std::make_unique<TOrgObject>(kind, title, target, comment, objectId, classLine);
     case kindTeam:
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
+    case kindPerson:
+        return std::make_unique<TPersonObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
