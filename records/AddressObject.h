@@ -18,6 +18,10 @@ public:
     const std::string& State() const { return FState; }
     const std::string& PostCode() const { return FPostCode; }
     const std::string& Country() const { return FCountry; }
+    // Street line index, "" past the end of the list.
+    std::string Line(size_t index) const;
+    // All street lines as one multi-line text ("\r\n" between lines).
+    std::string AddressText() const;
 
     // Every setter makes its value safe to store.
     void ClearAddressLines() { FAddressLines.clear(); }

@@ -8,12 +8,18 @@
 // next character a literal, "!" shows unfilled optional positions as leading
 // blanks; every other character is a literal shown in place. The flag "0"
 // means literals are not part of the field's value. An empty mask is free text.
+//
+// The field's displayed text always has one character per position: the
+// literal, an entered digit, or the blank character. The editing operations
+// below work on that text and a cursor, so a line edit can be driven by them.
 class TEditMask {
 public:
     explicit TEditMask(const std::string& mask = {});
 
     bool IsEmpty() const { return FPattern.empty(); }
     const std::string& Mask() const { return FMask; }
+    char Blank() const { return FBlank; }
+    bool SavesLiterals() const { return FSaveLiterals; }
 
     // The field as shown after typing these characters in order into an empty
     // field: digits fill the positions that take them, from the left; other
@@ -28,14 +34,61 @@ public:
     // Number of positions (literals included) the field shows.
     int Length() const;
 
+    // --- positions -------------------------------------------------------
+    bool IsInputPosition(int pos) const;
+    bool IsRequiredPosition(int pos) const;
+    // The first input position at or after pos; Length() when there is none.
+    int NextInputPosition(int pos) const;
+    // The last input position before pos; -1 when there is none.
+    int PrevInputPosition(int pos) const;
+    // Whether c may stand at position pos.
+    bool Accepts(int pos, char c) const;
+
+    // --- conversions -----------------------------------------------------
+    // Whether text is a displayed text of this mask (right length, literals
+    // in place, only digits or blanks in the input positions).
+    bool Conforms(const std::string& text) const;
+    // The entered characters alone, blanks and literals left out; with the
+    // flag "1" the whole display with blanks as spaces. Free text: unchanged.
+    std::string Value(const std::string& displayed) const;
+    // Shows a value (its digits, other characters ignored) in the mask. When
+    // it has fewer digits than the mask has positions, optional positions stay
+    // blank: the first ones with "!", the last ones without.
+    std::string FormatValue(const std::string& value) const;
+    // Any text made into a displayed text: a conforming text is kept, any
+    // other is read as a value (FormatValue). Free text: unchanged.
+    std::string Fit(const std::string& text) const;
+    // The field after its mask changed from `from` to this one: the entered
+    // characters are kept and shown in the new mask.
+    std::string Refit(const TEditMask& from, const std::string& displayed) const;
+    // True when every required position holds a digit. Free text: true.
+    bool IsComplete(const std::string& displayed) const;
+
+    // --- editing (text is a displayed text of this mask) -------------------
+    // Types c at the cursor. A digit goes to the next input position at or
+    // after the cursor; a character equal to the literal at the cursor steps
+    // over it. The cursor then stands at the next input position. Answers
+    // false (nothing changes) when c is refused. Free text inserts c.
+    bool TypeChar(std::string& text, int& cursor, char c) const;
+    // Clears the input position before the cursor and moves the cursor there.
+    // Free text removes the character before the cursor.
+    void Backspace(std::string& text, int& cursor) const;
+    // Clears the input position at or after the cursor (the cursor stays).
+    // Free text removes the character at the cursor.
+    void Delete(std::string& text, int cursor) const;
+    // Clears the input positions in [from, to) (a selection being removed).
+    // Free text removes the characters.
+    void ClearRange(std::string& text, int from, int to) const;
+
 private:
     struct Pos {
-        char Literal = 0;  // the literal shown, or 0 for an input position
+        char Literal = 0; // the literal shown, or 0 for an input position
         bool Required = false;
     };
     std::string FMask;
     std::string FPattern;
     bool FLeadingBlanks = false;
+    bool FSaveLiterals = false;
     char FBlank = '_';
     std::vector<Pos> FPositions;
 };

@@ -2,7 +2,10 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "records/AddressObject.h"
+#include "records/FaxObject.h"
 #include "records/OrgObject.h"
+#include "records/PhoneObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/PersonObject.h"
@@ -23,6 +26,12 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
     case kindPerson:
         return std::make_unique<TPersonObject>(kind, title, target, comment, objectId, classLine);
+    case kindAddress:
+        return std::make_unique<TAddressObject>(kind, title, target, comment, objectId, classLine);
+    case kindPhone:
+        return std::make_unique<TPhoneObject>(kind, title, target, comment, objectId, classLine);
+    case kindFax:
+        return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
