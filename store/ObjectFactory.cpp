@@ -3,9 +3,11 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "records/AddressObject.h"
+#include "records/EMailObject.h"
 #include "records/FaxObject.h"
 #include "records/OrgObject.h"
 #include "records/PhoneObject.h"
+#include "records/WebObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/PersonObject.h"
@@ -32,6 +34,10 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TPhoneObject>(kind, title, target, comment, objectId, classLine);
     case kindFax:
         return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
+    case kindWeb:
+        return std::make_unique<TWebObject>(kind, title, target, comment, objectId, classLine);
+    case kindEMail:
+        return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
