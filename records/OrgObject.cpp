@@ -1,5 +1,6 @@
 #include "records/OrgObject.h"
 
+#include "records/ColumnValue.h"
 #include "records/OrgEditDlg.h"
 #include "store/ContainerRules.h"
 #include "store/FieldText.h"
@@ -108,8 +109,8 @@ bool TOrgObject::RunDialog(bool newOrg) {
 bool TOrgObject::ImportColumns(std::vector<std::string>& values,
                                const std::vector<std::string>& names) {
     std::string v;
-    if (primary::ColumnValue(values, names, "Title", v)) SetTitle(v);
-    if (primary::ColumnValue(values, names, "Comment", v)) SetComment(v);
+    if (ColumnValue(values, names, "Title", v)) SetTitle(v);
+    if (ColumnValue(values, names, "Comment", v)) SetComment(v);
     if (GetTitle().empty()) return false;
     primary::BlankComment(values, names);
     primary::ImportPrimaries(*this, values, names, FPrimary);

@@ -79,14 +79,6 @@ void Browse(const TKexObject& owner, const TPrimaryTitles& titles) {
     if (auto* w = dynamic_cast<TWebObject*>(Find(owner, titles, kindWeb))) w->Browse();
 }
 
-bool ColumnValue(const std::vector<std::string>& values, const std::vector<std::string>& names,
-                 const std::string& name, std::string& value) {
-    int i = ColumnIndex(names, name);
-    if (i < 0 || i >= static_cast<int>(values.size())) return false;
-    value = values[static_cast<size_t>(i)];
-    return true;
-}
-
 void BlankComment(std::vector<std::string>& values, const std::vector<std::string>& names) {
     int i = ColumnIndex(names, "Comment");
     if (i >= 0 && i < static_cast<int>(values.size())) values[static_cast<size_t>(i)].clear();

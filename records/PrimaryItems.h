@@ -56,10 +56,6 @@ void SendFax(const TKexObject& owner, const TPrimaryTitles& titles, const std::s
 void Dial(const TKexObject& owner, const TPrimaryTitles& titles);
 void Browse(const TKexObject& owner, const TPrimaryTitles& titles);
 
-// The value of a named column of an import row; false when the row has no
-// such column (or is shorter than the name list).
-bool ColumnValue(const std::vector<std::string>& values, const std::vector<std::string>& names,
-                 const std::string& name, std::string& value);
 // Blanks the row's "Comment" value, so that the primary items take none.
 void BlankComment(std::vector<std::string>& values, const std::vector<std::string>& names);
 

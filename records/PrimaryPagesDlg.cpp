@@ -8,15 +8,6 @@
 #include "store/ObjectFactory.h"
 
 namespace {
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i) text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
-
 // The street lines of the address box, at least three, each safe to store.
 std::vector<std::string> StreetLines(const std::string& text) {
     std::vector<std::string> lines = fieldtext::TextLines(text);
@@ -97,7 +88,7 @@ TKexObject* TPrimaryPagesDlg::FindPageItem(const std::string& title, uint8_t kin
 void TPrimaryPagesDlg::AddrTitleClick() {
     auto* a = dynamic_cast<TAddressObject*>(FindPageItem(AddrTitle, kindAddress));
     if (!a) return;
-    Addr = JoinLines(a->AddressLines());
+    Addr = a->AddressText();
     City = a->City();
     State = a->State();
     PostCode = a->PostCode();
@@ -184,15 +175,18 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
         if (stored) titles.Address = addrTitle;
     }
 
+    // Numbers are stored as the field displays them under its mask.
+    const TEditMask phoneMask(PhoneNumMask);
+    const std::string phoneNum = phoneMask.Fit(PhoneNum);
     const std::string phoneTitle = fieldtext::SafeField(PhoneTitle);
-    if (!phoneTitle.empty() && TEditMask(PhoneNumMask).HasEnteredCharacter(PhoneNum)) {
+    if (!phoneTitle.empty() && phoneMask.HasEnteredCharacter(phoneNum)) {
         bool stored = true;
         if (auto* p = dynamic_cast<TPhoneObject*>(existing(phoneTitle, kindPhone))) {
-            p->SetTarget(PhoneNum);
+            p->SetTarget(phoneNum);
             p->SetComment(PhoneComment);
             p->SetExtension(Extension);
         } else {
-            stored = create(kindPhone, phoneTitle, PhoneNum, PhoneComment,
+            stored = create(kindPhone, phoneTitle, phoneNum, PhoneComment,
                             "{Phon}" + fieldtext::SafeField(Extension));
         }
         if (stored) titles.Phone = phoneTitle;
@@ -211,8 +205,10 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
         }
         if (stored) primaryTitle = title;
     };
-    if (!FaxTitle.empty() && TEditMask(FaxNumMask).HasEnteredCharacter(FaxNum))
-        storePlain(FaxTitle, kindFax, FaxNum, FaxComment, titles.Fax);
+    const TEditMask faxMask(FaxNumMask);
+    const std::string faxNum = faxMask.Fit(FaxNum);
+    if (!FaxTitle.empty() && faxMask.HasEnteredCharacter(faxNum))
+        storePlain(FaxTitle, kindFax, faxNum, FaxComment, titles.Fax);
     if (!EMailTitle.empty() && !EMailAddr.empty())
         storePlain(EMailTitle, kindEMail, EMailAddr, EMailComment, titles.EMail);
     if (!WebTitle.empty() && IsUrl(Web)) storePlain(WebTitle, kindWeb, Web, WebComment, titles.Web);

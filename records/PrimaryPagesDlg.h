@@ -88,6 +88,10 @@ public:
     // The record the dialog shows (nullptr before one is set).
     TKexObject* Record() const { return FRecord; }
 
+    // Give a number field another mask; the digits entered so far are kept.
+    void SetPhoneNumMask(const std::string& mask);
+    void SetFaxNumMask(const std::string& mask);
+
     // The defaults a new record proposes for the five page titles.
     void SetDefaultPageTitles();
     // An existing record shows its numbers as stored: no format lists.

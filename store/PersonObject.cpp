@@ -1,5 +1,6 @@
 #include "store/PersonObject.h"
 
+#include "records/ColumnValue.h"
 #include "records/EditPersDlg.h"
 #include "store/ContainerRules.h"
 #include "store/FieldText.h"
@@ -140,12 +141,12 @@ bool TPersonObject::RunDialog(bool newPerson) {
 bool TPersonObject::ImportColumns(std::vector<std::string>& values,
                                   const std::vector<std::string>& names) {
     std::string v;
-    if (primary::ColumnValue(values, names, "Title", v)) SetTitle(v);
-    if (primary::ColumnValue(values, names, "Salutation", v)) SetSalutation(v);
-    if (primary::ColumnValue(values, names, "First Name", v)) SetFirstName(v);
-    if (primary::ColumnValue(values, names, "Middle Name", v)) SetMiddleName(v);
-    if (primary::ColumnValue(values, names, "Last Name", v)) SetLastName(v);
-    if (primary::ColumnValue(values, names, "Comment", v)) SetComment(v);
+    if (ColumnValue(values, names, "Title", v)) SetTitle(v);
+    if (ColumnValue(values, names, "Salutation", v)) SetSalutation(v);
+    if (ColumnValue(values, names, "First Name", v)) SetFirstName(v);
+    if (ColumnValue(values, names, "Middle Name", v)) SetMiddleName(v);
+    if (ColumnValue(values, names, "Last Name", v)) SetLastName(v);
+    if (ColumnValue(values, names, "Comment", v)) SetComment(v);
     SetTarget(FFirstName + " " + FLastName);
     // Without a first or a last name the target is the lone blank: no person.
     if (GetTarget().size() < 2) return false;
