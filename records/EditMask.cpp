@@ -202,16 +202,20 @@ bool TEditMask::TypeChar(std::string& text, int& cursor, char c) const {
     }
     if (!Conforms(text)) text = Fit(text);
     if (cursor < 0) cursor = 0;
+    int p = NextInputPosition(cursor);
+    if (Accepts(p, c)) {
+        text[static_cast<size_t>(p)] = c;
+        cursor = NextInputPosition(p + 1);
+        return true;
+    }
+    // Only a character that cannot be input steps over its literal, so that
+    // digits typed into "16-__-..." are not taken for the literal "1".
     if (cursor < Length() && !IsInputPosition(cursor) &&
         FPositions[static_cast<size_t>(cursor)].Literal == c) {
         cursor = NextInputPosition(cursor + 1);
         return true;
     }
-    int p = NextInputPosition(cursor);
-    if (!Accepts(p, c)) return false;
-    text[static_cast<size_t>(p)] = c;
-    cursor = NextInputPosition(p + 1);
-    return true;
+    return false;
 }
 
 void TEditMask::Backspace(std::string& text, int& cursor) const {

@@ -66,8 +66,8 @@ public:
 
     // --- editing (text is a displayed text of this mask) -------------------
     // Types c at the cursor. A digit goes to the next input position at or
-    // after the cursor; a character equal to the literal at the cursor steps
-    // over it. The cursor then stands at the next input position. Answers
+    // after the cursor; any other character equal to the literal at the
+    // cursor steps over it. The cursor then stands at the next input position. Answers
     // false (nothing changes) when c is refused. Free text inserts c.
     bool TypeChar(std::string& text, int& cursor, char c) const;
     // Clears the input position before the cursor and moves the cursor there.

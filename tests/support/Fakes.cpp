@@ -23,8 +23,13 @@ uint32_t TRecordingMail::ResolveName(uint32_t /*session*/, const std::string& na
     Resolves.push_back({name, flags});
     auto it = ResolveResult.find(name);
     uint32_t r = it == ResolveResult.end() ? mapi::SuccessSuccess : it->second;
+    if (flags & mapi::Dialog) {
+        auto d = DialogResolveResult.find(name);
+        if (d != DialogResolveResult.end()) r = d->second;
+    }
     if (r == mapi::SuccessSuccess) {
-        recipient.Name = name;
+        auto n = DisplayNames.find(name);
+        recipient.Name = n == DisplayNames.end() ? name : n->second;
         recipient.Address = name;
     }
     return r;
@@ -38,7 +43,8 @@ uint32_t TRecordingMail::SendMail(uint32_t session, const TMapiMessage& message,
 namespace {
 class TScriptedView : public IFormView {
 public:
-    TScriptedView(TFormPresenter& p, TScriptedViews::Script s) : FPresenter(p), FScript(std::move(s)) {}
+    TScriptedView(TFormPresenter& p, TScriptedViews::Script s)
+        : FPresenter(p), FScript(std::move(s)) {}
     TModalResult ShowModal() override {
         TModalResult r = FScript(FPresenter);
         return FClosed != mrNone ? FClosed : r;

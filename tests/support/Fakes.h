@@ -7,8 +7,8 @@
 #include "platform/Clock.h"
 #include "platform/ImageList.h"
 #include "platform/MailSystem.h"
-#include "platform/MessageBox.h"
 #include "platform/MainWindow.h"
+#include "platform/MessageBox.h"
 #include "platform/RandomSource.h"
 #include "platform/ShellService.h"
 #include "platform/Telephony.h"
@@ -59,8 +59,8 @@ public:
         std::string File, Parameters, Directory;
         int ShowCmd;
     };
-    bool Open(const std::string& file, const std::string& parameters,
-              const std::string& directory, int showCmd) override {
+    bool Open(const std::string& file, const std::string& parameters, const std::string& directory,
+              int showCmd) override {
         Calls.push_back({file, parameters, directory, showCmd});
         return true;
     }
@@ -106,6 +106,11 @@ public:
 
     std::deque<uint32_t> LogonResults;             // default success
     std::map<std::string, uint32_t> ResolveResult; // by name; default success
+    // By name, for a resolve that may ask the user (flag mapi::Dialog);
+    // default ResolveResult.
+    std::map<std::string, uint32_t> DialogResolveResult;
+    // The display name a name resolves to; default the name itself.
+    std::map<std::string, std::string> DisplayNames;
     uint32_t SendResult = mapi::SuccessSuccess;
     std::optional<std::string> Profile;
     uint32_t NextSession = 100;
@@ -205,7 +210,7 @@ public:
         int Type;
     };
     std::vector<Box> Boxes;
-    std::deque<int> Answers; // answers to message boxes, in turn; default id::Yes
+    std::deque<int> Answers;        // answers to message boxes, in turn; default id::Yes
     std::vector<std::string> Shown; // form names, in the order shown
 
 private:

@@ -1,0 +1,112 @@
+#include "records/EditMask.h"
+
+#include "records/PhoneFormats.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::string kUsa = "!\\(999\\)000-0000;0;_";
+}
+
+TEST(EditMask, TypedCharactersFillTheInputPositionsFromTheLeft) {
+    struct Case {
+        int Format;
+        std::string Typed, Shown;
+    } cases[] = {
+        {0, "5551234567", "(555)123-4567"},
+        {0, "555 123 4567", "(555)123-4567"},  // blanks are refused, not stored
+        {0, "(555)123-4567", "(555)123-4567"}, // typed literals step over theirs
+        {0, "555", "(555)___-____"},
+        {0, "55512345678999", "(555)123-4567"}, // the rest does not fit
+        {2, "12345678", "+45 12 34 56 78"},
+        {3, "12345678", "16-12-34-56-78"},
+        {4, "1234567890", "(123 45) 67890"},
+        {6, "12345678901", "01234-5678901"},
+        {7, "12345678", "12 34 56 78"},
+        {10, "123456789", "01234 56789__"},
+        {1, "+44 (0)20 7946 0000 ext. 12", "+44 (0)20 7946 0000 ext. 12"},
+    };
+    for (const Case& c : cases) {
+        TEditMask m(PhoneFormatMask(c.Format));
+        EXPECT_EQ(m.Apply(c.Typed), c.Shown) << PhoneFormatMasks[c.Format].Name << " " << c.Typed;
+    }
+}
+
+TEST(EditMask, EveryFormatShowsItsLiteralsAndCountsNoEnteredCharacterWhenEmpty) {
+    const char* empties[] = {"(___)___-____",   "",
+                             "+45 __ __ __ __", "16-__-__-__-__",
+                             "(___ __) _____",  "(____) ____ ____",
+                             "0____-_______",   "__ __ __ __",
+                             "(___)_______",    "__ __ __ __",
+                             "0____ _______"};
+    for (int i = 0; i < kPhoneFormatCount; ++i) {
+        TEditMask m(PhoneFormatMask(i));
+        EXPECT_EQ(m.EmptyText(), empties[i]) << PhoneFormatMasks[i].Name;
+        EXPECT_EQ(m.Length(), static_cast<int>(std::string(empties[i]).size()));
+        // The literal digits of Denmark, France, Netherlands, UK are no input.
+        EXPECT_FALSE(m.HasEnteredCharacter(m.EmptyText())) << PhoneFormatMasks[i].Name;
+        EXPECT_TRUE(m.HasEnteredCharacter(m.Apply("5"))) << PhoneFormatMasks[i].Name;
+    }
+    EXPECT_EQ(PhoneFormatMask(7), PhoneFormatMask(9));
+    EXPECT_EQ(PhoneFormatMask(-1), "");
+    EXPECT_EQ(PhoneFormatMask(11), "");
+}
+
+TEST(EditMask, FormatValuePlacesUnfilledOptionalPositionsByTheLeadingBlankFlag) {
+    // USA has "!": missing optional digits are the leading ones.
+    EXPECT_EQ(TEditMask(kUsa).FormatValue("5551234"), "(___)555-1234");
+    // Sweden has none: they are the trailing ones.
+    EXPECT_EQ(TEditMask(PhoneFormatMask(9)).FormatValue("1234567"), "12 34 56 7_");
+    EXPECT_EQ(TEditMask(kUsa).FormatValue(""), "(___)___-____");
+}
+
+TEST(EditMask, FitKeepsADisplayedTextAndFormatsARawValue) {
+    TEditMask m(kUsa);
+    EXPECT_EQ(m.Fit("(555)123-4567"), "(555)123-4567");
+    EXPECT_EQ(m.Fit("(555)___-45__"), "(555)___-45__");
+    EXPECT_EQ(m.Fit("5551234567"), "(555)123-4567");
+    EXPECT_EQ(m.Fit("555-123-4567"), "(555)123-4567");
+    EXPECT_EQ(m.Value("(555)123-4567"), "5551234567");
+    EXPECT_FALSE(m.IsComplete("(555)123-45__"));
+    EXPECT_TRUE(m.IsComplete("(___)123-4567")); // the area code is optional
+
+    TEditMask freeText;
+    EXPECT_FALSE(freeText.HasEnteredCharacter(""));
+    EXPECT_TRUE(freeText.HasEnteredCharacter("(___)___-____"));
+}
+
+TEST(EditMask, EditingAtTheCursorSkipsLiteralsAndClearsPositions) {
+    TEditMask m(kUsa);
+    std::string t = m.EmptyText();
+    int cursor = 0;
+    for (char c : std::string("555123"))
+        ASSERT_TRUE(m.TypeChar(t, cursor, c));
+    EXPECT_EQ(t, "(555)123-____");
+    EXPECT_EQ(cursor, 9); // past the "-"
+    EXPECT_FALSE(m.TypeChar(t, cursor, 'x'));
+    EXPECT_EQ(t, "(555)123-____");
+
+    m.Backspace(t, cursor); // clears the 3 before the "-"
+    EXPECT_EQ(t, "(555)12_-____");
+    EXPECT_EQ(cursor, 7);
+    m.Delete(t, 4); // at the ")": the next input position goes
+    EXPECT_EQ(t, "(555)_2_-____");
+    m.ClearRange(t, 0, 4);
+    EXPECT_EQ(t, "(___)_2_-____");
+    EXPECT_TRUE(m.HasEnteredCharacter(t));
+
+    int end = m.Length();
+    ASSERT_TRUE(m.TypeChar(t, cursor, '9'));
+    EXPECT_EQ(t, "(___)_29-____");
+    t = m.Apply("5551234567");
+    EXPECT_FALSE(m.TypeChar(t, end, '1')); // no position left
+}
+
+TEST(EditMask, ChangingTheMaskKeepsTheEnteredDigits) {
+    TEditMask usa(kUsa), free, sweden(PhoneFormatMask(9));
+    EXPECT_EQ(free.Refit(usa, "(555)123-4567"), "5551234567");
+    EXPECT_EQ(free.Refit(usa, usa.EmptyText()), "");
+    EXPECT_EQ(usa.Refit(free, "555-0100"), "(___)555-0100");
+    EXPECT_EQ(sweden.Refit(usa, "(555)123-4567"), "55 51 23 45");
+    EXPECT_EQ(usa.Refit(free, ""), "(___)___-____");
+}
