@@ -2,14 +2,16 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
-#include "reminders/ReminderObject.h"
-#include "records/EMailObject.h"
-#include "records/WebObject.h"
 #include "records/AddressObject.h"
+#include "records/EMailObject.h"
 #include "records/FaxObject.h"
+#include "records/OrgObject.h"
 #include "records/PhoneObject.h"
+#include "records/WebObject.h"
+#include "reminders/ReminderObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
+#include "store/PersonObject.h"
 #include "store/TeamObject.h"
 #include "store/TreeNodes.h"
 
@@ -21,20 +23,24 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
     switch (kind) {
     case kindFolder:
         return std::make_unique<TFolderObject>(kind, title, target, comment, objectId, classLine);
+    case kindOrg:
+        return std::make_unique<TOrgObject>(kind, title, target, comment, objectId, classLine);
     case kindTeam:
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
-    case kindReminder:
-        return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
+    case kindPerson:
+        return std::make_unique<TPersonObject>(kind, title, target, comment, objectId, classLine);
     case kindWeb:
         return std::make_unique<TWebObject>(kind, title, target, comment, objectId, classLine);
-    case kindEMail:
-        return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
     case kindAddress:
         return std::make_unique<TAddressObject>(kind, title, target, comment, objectId, classLine);
     case kindPhone:
         return std::make_unique<TPhoneObject>(kind, title, target, comment, objectId, classLine);
+    case kindEMail:
+        return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
     case kindFax:
         return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
+    case kindReminder:
+        return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
     default: {
