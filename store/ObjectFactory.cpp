@@ -2,6 +2,8 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "records/DocObject.h"
+#include "records/ToolObject.h"
 #include "store/FolderObject.h"
 #include "store/KexObject.h"
 #include "store/TeamObject.h"
@@ -17,8 +19,12 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TFolderObject>(kind, title, target, comment, objectId, classLine);
     case kindTeam:
         return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
+    case kindDoc:
+        return std::make_unique<TDocObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
+    case kindTool:
+        return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
     default: {
         // A kind without a class of its own keeps its class line verbatim.
         auto r = std::make_unique<TKexObject>(kind, title, target, comment, objectId);
