@@ -3,10 +3,12 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "records/AddressObject.h"
+#include "records/DocObject.h"
 #include "records/EMailObject.h"
 #include "records/FaxObject.h"
 #include "records/OrgObject.h"
 #include "records/PhoneObject.h"
+#include "records/ToolObject.h"
 #include "records/WebObject.h"
 #include "reminders/ReminderObject.h"
 #include "store/FolderObject.h"
@@ -41,8 +43,14 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
     case kindReminder:
         return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
+    case kindDoc:
+        return std::make_unique<TDocObject>(kind, title, target, comment, objectId, classLine);
+    case kindTool:
+        return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
+    case kindTool:
+        return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
     default: {
         // A kind without a class of its own keeps its class line verbatim.
         auto r = std::make_unique<TKexObject>(kind, title, target, comment, objectId);

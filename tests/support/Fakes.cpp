@@ -78,3 +78,13 @@ int TScriptedViews::MessageBox(const std::string& text, const std::string& capti
     Answers.pop_front();
     return a;
 }
+
+std::optional<std::string> TScriptedViews::OpenFileName(const std::string& title,
+                                                        const std::string& initialFolder,
+                                                        const std::string& filter, bool mustExist) {
+    FileDialogs.push_back({title, initialFolder, filter, mustExist});
+    if (FileNames.empty()) return std::nullopt;
+    std::optional<std::string> answer = FileNames.front();
+    FileNames.pop_front();
+    return answer;
+}

@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -210,6 +211,9 @@ public:
 
     std::unique_ptr<IFormView> CreateView(TFormPresenter& presenter) override;
     int MessageBox(const std::string& text, const std::string& caption, int type) override;
+    std::optional<std::string> OpenFileName(const std::string& title,
+                                            const std::string& initialFolder,
+                                            const std::string& filter, bool mustExist) override;
 
     struct Box {
         std::string Text, Caption;
@@ -218,6 +222,15 @@ public:
     std::vector<Box> Boxes;
     std::deque<int> Answers;        // answers to message boxes, in turn; default id::Yes
     std::vector<std::string> Shown; // form names, in the order shown
+
+    struct FileDialog {
+        std::string Title, InitialFolder, Filter;
+        bool MustExist;
+    };
+    std::vector<FileDialog> FileDialogs;
+    // Answers to file-open dialogs, in turn; nullopt (and an empty queue)
+    // is a cancelled dialog.
+    std::deque<std::optional<std::string>> FileNames;
 
 private:
     struct Entry {
