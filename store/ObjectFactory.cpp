@@ -49,8 +49,6 @@ std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& tit
         return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
     case kindRoot:
         return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
-    case kindTool:
-        return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
     default: {
         // A kind without a class of its own keeps its class line verbatim.
         auto r = std::make_unique<TKexObject>(kind, title, target, comment, objectId);
