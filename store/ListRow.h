@@ -14,6 +14,7 @@ struct TListRow {
     int ImageIndex = 0;
     int StateIndex = -1;
     TKexObject* Data = nullptr;
+    bool Selected = false;
 };
 
 using TListRows = std::vector<TListRow>;

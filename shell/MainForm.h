@@ -1,0 +1,170 @@
+#pragma once
+
+#include "platform/MainWindow.h"
+#include "shell/MainFormView.h"
+#include "shell/MainWinState.h"
+#include "shell/ProgressForm.h"
+#include "shell/TipList.h"
+#include "store/FilterState.h"
+#include "store/ItemPopup.h"
+#include "store/ListRow.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TTreeNodes;
+class TTreeNode;
+class TKexObject;
+
+// The main window "Merrowin:" as a presenter: the folder tree and the item
+// list, every command of the menus, toolbars and popup, drag and drop, find
+// and the category filters. It implements what records ask of the main window.
+class TMainForm : public IMainWindow {
+public:
+    // Folders is the contact tree the window shows; its root is made by Create.
+    explicit TMainForm(TTreeNodes& folders);
+    ~TMainForm() override;
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    void SetView(IMainFormView* view) { FView = view; }
+
+    // The creation steps of the main window: window state, category names,
+    // filter reset, the root "My Contacts", the data file (raises EInOutError
+    // when it is damaged), selection of the root.
+    void Create();
+    // At the end of the run: saves the data file (unless told not to) and the
+    // window state.
+    void Destroy(bool saveData);
+
+    // --- state shown by the view ------------------------------------------
+    TTreeNodes& Folders;
+    TTreeNode* Selected = nullptr;   // the tree's selected node
+    TListRows MainItems;             // the item list, sorted
+    TPane ActivePane = TPane::Folders;
+    std::string StatusPanels[3];     // hint, "N item(s)", selected node's title
+    std::string TrayToolTip;         // "[" path "]", at most 62 characters
+    int ViewStyle = 1;               // 1 large icons, 2 small icons, 3 list, 4 details
+
+    TFilterState Filter;
+    struct TFilterEntry {
+        std::string Name;
+        bool Checked = false;
+    };
+    std::vector<TFilterEntry> FilterListBox; // 32 categories
+    int FoldersWidth = 201;                  // tree pane width
+    int FilterListWidth = 201;               // category list width while a filter is on
+
+    std::string FindEditBox;
+    bool SearchTimeEnabled = false;          // the one-second find timer runs
+    TProgressForm Progress;
+    TTipBar TipBar;
+    TMainWinState WinState;
+
+    static constexpr int kToolTipMax = 62;
+
+    // --- panes (tree and list) ---------------------------------------------
+    void FoldersChange(TTreeNode* node);  // selection of a node: fills the list
+    static int MainItemsCompare(const TListRow& a, const TListRow& b);
+    void SetActivePane(TPane pane);
+    std::string ActivePaneName() const override;
+    void RefreshFolderTitles();
+    void CmViewShowFormat(int tag);  // View menu radio item
+    void BnViewShowFormat(int tag);  // view toolbar button
+    // A right press on the tree: selects the node under the cursor; true when
+    // the popup may open (a node was under it).
+    bool FoldersRightClick(TTreeNode* underCursor);
+    // A right press on the list: true when the popup may open (a row is selected).
+    bool MainItemsRightClick() const;
+    // The popup's first seven entries for the current target.
+    TItemPopup ListPopupPopup() const;
+    void ListPaneOpenClick();
+    void UpOneBtnClick();
+    // The list's selection as the view changed it.
+    void SetRowSelected(int row, bool selected);
+    void ClearListSelection();
+
+    // --- commands -------------------------------------------------------------
+    void OnNewFolder();
+    void OnNewOrg();
+    void OnNewTeam();
+    void OnNewPerson();
+    void OnNewWebsite();
+    void OnNewAddr();
+    void OnNewPhone();
+    void OnNewEMail();
+    void OnNewFax();
+    void NewDateBtnClick();
+    void DocItemClick();
+
+    // senderName: "CutBtn", "Cut1" or "ListPaneCut" delete without asking.
+    void DeleteBtnClick(const std::string& senderName);
+    void ListPaneRenameClick();
+    bool FoldersEditing(TTreeNode* node) const;
+    void FoldersEdited(TTreeNode* node, const std::string& text);
+    void MainItemsEdited(int row, const std::string& text);
+    void ListPanePropsClick();
+    void MainItemsDblClick();
+    void ListPaneMailClick();
+    void ListPaneFaxClick();
+    void ListPaneDialClick();
+    void ListPaneBrowseClick();
+    void ListPaneAdvanceClick();
+    void ListPaneLaunchClick();
+    void SelectAll1Click();
+
+    // Drag and drop inside the window. source: the pane the drag started in.
+    bool FoldersDragOver(TPane source, TTreeNode* target) const;
+    void FoldersDragDrop(TPane source, TTreeNode* target);
+    bool MainItemsDragOver(TPane source, int targetRow) const;
+    void MainItemsDragDrop(TPane source, int targetRow);
+    // Files dropped from a file manager onto the list (only the first is taken).
+    void EvDropFiles(const std::vector<std::string>& files);
+
+    void CopyBtnClick();
+    void CutBtnClick();
+    void PasteBtnClick();
+    void Save1Click();
+    void Revert1Click();
+    void GetUrlBtnClick();
+    void ToggleMainWindowClick();
+
+    // --- find and filters -------------------------------------------------------
+    void FindEditBoxChange(const std::string& text);
+    void SearchTimeTimer();
+    void FindItemClick();
+    void Locate(const std::string& text);
+    // Either filter button: which is 1 (ANY) or 2 (ALL); down is its new state.
+    void FilterBtn1Click(int which, bool down);
+    void FilterListBoxClick();
+
+    // --- command line -------------------------------------------------------------
+    void OpenCommandLine(const std::string& text);
+    void OpenFileArgument(const std::string& token);
+
+    // --- IMainWindow ----------------------------------------------------------------
+    const TFilterState& FilterState() const override { return Filter; }
+    std::vector<std::string> CategoryNames() const override;
+    std::vector<TKexObject*> SelectedListObjects() const override;
+    void EditNodeText(TTreeNode* node) override;
+    void SelectNode(TTreeNode* node) override;
+    void RefreshList() override;
+    int ToolImageIndex(const std::string& fileName) const override;
+
+    // Helpers the view uses.
+    int SelectedRowCount() const;
+    int FirstSelectedRow() const; // -1 when none
+    TKexObject* SelectedRowObject() const;
+    // The record the item actions act on: the tree's selected node's in the
+    // tree pane, else the list's selected row's.
+    TKexObject* ActionTarget() const;
+
+private:
+    void NewTreeRecord(uint8_t kind, const std::string& title);
+    void NewDetailRecord(uint8_t kind, const std::string& title);
+    void SelectRootIfNone();
+    void UpdateStatus();
+
+    IMainFormView* FView = nullptr;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "shell/MainFormView.h"
+
+class ISettings;
+
+// The two remembered main window setups, "Norm" and "Alt", kept in [WinState]
+// of "kex.ini" (eighteen keys). Every start begins with the normal setup.
+class TMainWinState {
+public:
+    TMainWinState();
+
+    // Reads the eighteen values (defaults where missing).
+    void Restore(const ISettings& settings);
+    // Writes them, in the fixed key order.
+    void Save(ISettings& settings) const;
+
+    // The window's present state into the current setup.
+    void Get(const IMainFormView& view);
+    // The current setup onto the window.
+    void Apply(IMainFormView& view) const;
+    // Get, switch to the other setup, Apply.
+    void Toggle(IMainFormView& view);
+
+    TWinSetup Norm;
+    TWinSetup Alt;
+    bool UseAlt = false;
+
+    const TWinSetup& Current() const { return UseAlt ? Alt : Norm; }
+    TWinSetup& Current() { return UseAlt ? Alt : Norm; }
+};
