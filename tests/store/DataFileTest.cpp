@@ -91,6 +91,8 @@ struct BadFileCase {
     int NodesKept;
 };
 
+void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.Name; }
+
 class DataFileErrors : public DataFileTest, public ::testing::WithParamInterface<BadFileCase> {};
 
 TEST_P(DataFileErrors, StopsWithInvalidNumericInputAtTheLineAndKeepsWhatWasRead) {
