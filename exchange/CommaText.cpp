@@ -35,7 +35,9 @@ std::vector<std::string> SplitCommaText(std::string_view s) {
                 item += s[i++];
             }
         } else {
-            while (i < n && !EndsItem(s[i])) item += s[i++];
+            size_t start = i;
+            while (i < n && !EndsItem(s[i])) ++i;
+            item.assign(s.substr(start, i - start));
         }
         items.push_back(std::move(item));
         skipBlanks();

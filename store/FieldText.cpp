@@ -1,12 +1,26 @@
 #include "store/FieldText.h"
 
+#include <cstring>
+
 namespace fieldtext {
 
 bool IsSafeField(std::string_view v) {
-    for (size_t i = 0; i < v.size(); ++i) {
-        char c = v[i];
-        if (c == '\r' || c == '\n') return false;
-        if (c == '~' && (i + 1 == v.size() || v[i + 1] == '~')) return false;
+    // memchr scans are vectorised; almost every value has none of these.
+    const char* p = v.data();
+    const size_t n = v.size();
+    if (n < 48) {
+        for (size_t i = 0; i < n; ++i) {
+            char c = p[i];
+            if (c == '\r' || c == '\n' || (c == '~' && (i + 1 == n || p[i + 1] == '~')))
+                return false;
+        }
+        return true;
+    }
+    if (std::memchr(p, '\r', n) || std::memchr(p, '\n', n)) return false;
+    for (const char* t = static_cast<const char*>(std::memchr(p, '~', n)); t;) {
+        size_t i = static_cast<size_t>(t - p);
+        if (i + 1 == n || p[i + 1] == '~') return false;
+        t = static_cast<const char*>(std::memchr(t + 1, '~', n - i - 1));
     }
     return true;
 }
@@ -32,15 +46,21 @@ std::string SafeField(std::string_view v) {
 }
 
 void SplitFields(std::string_view text, std::vector<std::string>& fields) {
-    for (;;) {
-        size_t pos = text.find(kSeparator);
-        if (pos == std::string_view::npos) {
-            fields.emplace_back(text);
-            return;
+    if (fields.capacity() < 12) fields.reserve(12);
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const char* start = p;
+    while (p < end) {
+        const char* t = static_cast<const char*>(std::memchr(p, '~', static_cast<size_t>(end - p)));
+        if (!t || t + 1 >= end) break;
+        if (t[1] == '~') {
+            fields.emplace_back(start, static_cast<size_t>(t - start));
+            start = p = t + 2;
+        } else {
+            p = t + 1;
         }
-        fields.emplace_back(text.substr(0, pos));
-        text.remove_prefix(pos + kSeparator.size());
     }
+    fields.emplace_back(start, static_cast<size_t>(end - start));
 }
 
 int32_t LeadingInt(std::string_view s, bool& ok) {
