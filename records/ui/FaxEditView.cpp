@@ -15,7 +15,7 @@ TFaxEditView::TFaxEditView(TFaxEditDlg& presenter, QWidget* parent)
     QDialog* d = Dialog();
     U->setupUi(d);
     d->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    U->Bevel1->setMinimumWidth(380);
+    U->Bevel1->setMinimumWidth(440);
     U->Image1->setPixmap(RecordPicture(QStringLiteral("fax"), 32));
 
     auto edited = [this] {

@@ -9,6 +9,8 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
+#include <algorithm>
 
 using namespace viewfields;
 
@@ -24,7 +26,8 @@ void TPrimaryPagesView::Bind(const TShared& shared, const std::vector<QWidget*>&
     QDialog* d = Dialog();
     Ui::PrimaryPages& u = W.Pages->Pages();
     d->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    W.Pages->setMinimumWidth(480);
+    // Every page caption shows without scroll arrows.
+    W.Pages->setMinimumWidth(std::max(480, u.PageControl1->tabBar()->sizeHint().width() + 16));
 
     for (QLineEdit* e : {W.Title, W.Comment, u.City, u.State, u.PostCode, u.Country, u.AddrComment,
                          static_cast<QLineEdit*>(u.PhoneNum), u.Extension, u.PhoneComment,
