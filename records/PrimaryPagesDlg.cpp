@@ -67,17 +67,27 @@ void TPrimaryPagesDlg::FormShow() {
     if (!PhoneFmtVisible) return;
     PhoneFmt = 0;
     FaxFmt = 0;
-    PhoneNumMask = PhoneFormatMask(0);
-    FaxNumMask = PhoneFormatMask(0);
+    SetPhoneNumMask(PhoneFormatMask(0));
+    SetFaxNumMask(PhoneFormatMask(0));
     Changed();
 }
 
 void TPrimaryPagesDlg::FormatChange(const std::string& sender) {
     if (sender == "PhoneFmt")
-        PhoneNumMask = PhoneFormatMask(PhoneFmt);
+        SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
     else
-        FaxNumMask = PhoneFormatMask(FaxFmt);
+        SetFaxNumMask(PhoneFormatMask(FaxFmt));
     Changed();
+}
+
+void TPrimaryPagesDlg::SetPhoneNumMask(const std::string& mask) {
+    PhoneNum = TEditMask(mask).Refit(TEditMask(PhoneNumMask), PhoneNum);
+    PhoneNumMask = mask;
+}
+
+void TPrimaryPagesDlg::SetFaxNumMask(const std::string& mask) {
+    FaxNum = TEditMask(mask).Refit(TEditMask(FaxNumMask), FaxNum);
+    FaxNumMask = mask;
 }
 
 TKexObject* TPrimaryPagesDlg::FindPageItem(const std::string& title, uint8_t kind) const {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,8 +24,12 @@ QString HelpFolder() {
 } // namespace
 
 void ShowHelpTopic(int context, QWidget* parent) {
-    static QDialog* window = nullptr;
+    // The window belongs to the dialog that asked for it (a modal dialog
+    // blocks every other window) and goes with it: make a new one then, or
+    // when another window asks.
+    static QPointer<QDialog> window;
     static QTextBrowser* browser = nullptr;
+    if (window && window->parentWidget() != parent) delete window.data();
     if (!window) {
         window = new QDialog(parent, Qt::Window);
         window->setWindowTitle(QObject::tr("Merrowin Help"));

@@ -1,6 +1,15 @@
 #include "platform/ui/QtViewFactory.h"
+#include "records/ui/EditPersView.h"
+#include "records/ui/FaxEditView.h"
+#include "records/ui/OrgEditView.h"
+#include "records/ui/PhoneEditView.h"
 
 // Each view file defines its Register...View function; the list below makes
 // the static library keep them (self-registration would be dropped by the linker).
 
-void RegisterAllViews() {}
+void RegisterAllViews() {
+    RegisterPhoneEditView();
+    RegisterFaxEditView();
+    RegisterEditPersView();
+    RegisterOrgEditView();
+}

@@ -194,7 +194,11 @@ TEST_F(DialogFixture, NewOrganizationStoresFilledPagesAndSkipsTheOthers) {
         d.FaxFmt = 1;
         d.PhoneFmtChange("FaxFmt");
         EXPECT_EQ(d.FaxNumMask, "");
+        EXPECT_EQ(d.FaxNum, "5559876543"); // the digits stay, the USA literals go
         EXPECT_EQ(d.PhoneNumMask, PhoneFormatMask(0));
+        d.PhoneFmt = 2;
+        d.PhoneFmtChange("PhoneFmt");
+        EXPECT_EQ(d.PhoneNum, "+45 55 51 23 45");
         d.FaxNum = "+44 1632 960000";
         d.Web = "www.acme.example"; // no scheme: no website
         return mrOk;

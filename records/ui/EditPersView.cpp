@@ -1,0 +1,81 @@
+#include "records/ui/EditPersView.h"
+
+#include "platform/ui/QtViewFactory.h"
+#include "records/EditPersDlg.h"
+#include "records/ui/CategoryPicture.h"
+#include "records/ui/ViewFields.h"
+#include "ui_EditPersDlg.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <functional>
+
+using namespace viewfields;
+
+namespace {
+// Runs a callback when the focus moves from the widget to another control of
+// the dialog (not when the window itself loses the focus).
+class TExitFilter : public QObject {
+public:
+    TExitFilter(QObject* parent, std::function<void()> onExit)
+        : QObject(parent), FOnExit(std::move(onExit)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) {
+            Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+            if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) FOnExit();
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> FOnExit;
+};
+} // namespace
+
+TEditPersView::TEditPersView(TEditPersDlg& presenter, QWidget* parent)
+    : TPrimaryPagesView(presenter, parent), P(presenter), U(std::make_unique<Ui::EditPersDlg>()) {
+    QDialog* d = Dialog();
+    U->setupUi(d);
+    U->Image1->setPixmap(RecordPicture(QStringLiteral("person"), 32));
+    Bind({U->Title, U->Comment, U->Image1, U->CatSelect, U->Pages, U->OKBtn, U->CancelBtn,
+          U->HelpBtn},
+         {U->Title, U->Salutation, U->FName, U->MName, U->LName, U->Comment});
+
+    for (QLineEdit* e : {U->FName, U->MName, U->LName})
+        QObject::connect(e, &QLineEdit::textChanged, d, [this] { Edited(); });
+    QObject::connect(U->Salutation, &QComboBox::editTextChanged, d, [this] { Edited(); });
+    U->Title->installEventFilter(new TExitFilter(U->Title, [this] {
+        Store();
+        P.TitleExit();
+    }));
+}
+
+TEditPersView::~TEditPersView() = default;
+
+void TEditPersView::FormatChanged(const std::string& sender) {
+    P.OnPhoneFmtChg(sender);
+}
+
+void TEditPersView::Fill() {
+    TPrimaryPagesView::Fill();
+    Show(U->Salutation, P.SalutationItems, P.Salutation);
+    Show(U->FName, P.FName);
+    Show(U->MName, P.MName);
+    Show(U->LName, P.LName);
+}
+
+void TEditPersView::Store() {
+    TPrimaryPagesView::Store();
+    P.Salutation = Text(U->Salutation);
+    P.FName = Text(U->FName);
+    P.MName = Text(U->MName);
+    P.LName = Text(U->LName);
+}
+
+void RegisterEditPersView() {
+    TQtViewFactory::Register("TEditPersDlg", [](TFormPresenter& p, QWidget* parent) {
+        return std::make_unique<TEditPersView>(dynamic_cast<TEditPersDlg&>(p), parent);
+    });
+}

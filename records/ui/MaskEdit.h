@@ -1,0 +1,45 @@
+#pragma once
+
+#include "records/EditMask.h"
+
+#include <QLineEdit>
+#include <string>
+
+// A line edit that follows an input mask of the number fields (TEditMask):
+// the text always shows every position of the mask, typed digits overwrite
+// the input positions from the cursor on, literals stay in place and cleared
+// positions show the blank character. With an empty mask it is a plain line
+// edit taking any text.
+class TMaskEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TMaskEdit(QWidget* parent = nullptr);
+
+    // Gives the field another mask; the text is shown as the new mask shows
+    // it (a conforming text is kept, any other is read for its digits).
+    void SetMask(const std::string& mask);
+    const std::string& Mask() const { return FMaskText; }
+    // Shows text under the current mask; nothing happens when it already shows.
+    void SetMaskedText(const QString& text);
+
+    // Editing operations that keyboard, context menu and callers share.
+    void PasteText(const QString& text);
+    void CutSelection();
+    void ClearSelection();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    bool Masked() const { return !FMask.IsEmpty(); }
+    // Types the characters at the cursor, replacing a selection first.
+    void TypeText(const QString& text);
+    // Puts text and cursor in place in one step.
+    void Apply(const std::string& text, int cursor);
+    std::string Current() const;
+
+    std::string FMaskText;
+    TEditMask FMask;
+};
