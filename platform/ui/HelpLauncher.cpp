@@ -9,7 +9,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
 QString HelpFolder() {
     // A build tree keeps the topics in the source's resources; an install
     // keeps them under share/merrowin.
@@ -21,14 +20,22 @@ QString HelpFolder() {
     }
     return {};
 }
-} // namespace
+
+QString HelpTopicFile(int context) {
+    QDir folder(HelpFolder());
+    if (context > 0) {
+        QString page = folder.filePath(QString::number(context) + QStringLiteral(".html"));
+        if (QFileInfo::exists(page)) return page;
+    }
+    return folder.filePath(QStringLiteral("index.html"));
+}
 
 void ShowHelpTopic(int context, QWidget* parent) {
-    // The window belongs to the dialog that asked for it (a modal dialog
-    // blocks every other window) and goes with it: make a new one then, or
-    // when another window asks.
+    // The window belongs to the window that asked for it: a modal dialog
+    // blocks every other top-level window, so help opened from a dialog must
+    // be its child. It goes with that window; a new one is made when needed.
     static QPointer<QDialog> window;
-    static QTextBrowser* browser = nullptr;
+    static QPointer<QTextBrowser> browser;
     if (window && window->parentWidget() != parent) delete window.data();
     if (!window) {
         window = new QDialog(parent, Qt::Window);
@@ -40,11 +47,10 @@ void ShowHelpTopic(int context, QWidget* parent) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
     }
-    QString folder = HelpFolder();
-    browser->setSearchPaths({folder});
-    QString page = context > 0 ? QString::number(context) + ".html" : QStringLiteral("index.html");
-    if (!QFileInfo::exists(QDir(folder).filePath(page))) page = QStringLiteral("index.html");
-    browser->setSource(QUrl::fromLocalFile(QDir(folder).filePath(page)));
+    if (parent && !window->isVisible())
+        window->move(parent->window()->geometry().center() - window->rect().center());
+    browser->setSearchPaths({HelpFolder()});
+    browser->setSource(QUrl::fromLocalFile(HelpTopicFile(context)));
     window->show();
     window->raise();
     window->activateWindow();
