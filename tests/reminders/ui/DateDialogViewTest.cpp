@@ -1,5 +1,8 @@
 #include "platform/ui/QtViewFactory.h"
 #include "reminders/RecurringDate.h"
+#include "reminders/ReminderObject.h"
+#include "store/ObjectFactory.h"
+#include "store/TreeNodes.h"
 #include "support/TestServices.h"
 #include "support/ui/ModalDriver.h"
 
@@ -62,6 +65,39 @@ TEST(DateDialogView, FebruaryFromTheMonthListCutsThe31stAndAClickedCellBecomesTh
         EXPECT_EQ(rule.Month, 2);
         EXPECT_EQ(rule.Day, 15);
     }
+}
+
+TEST(DateDialogView, SetDateInTheReminderDialogChangesTheRuleAndItsWordsEvenWhenCancelled) {
+    TTestServices svc;
+    TQtViewFactory views;
+    svc.Services.Views = &views;
+    TModalWatchdog watchdog;
+    TTreeNodes tree;
+    auto* reminder =
+        dynamic_cast<TReminderObject*>(CreateObject(kindReminder, "Dentist", "14/3/98", "",
+                                                    CreateRoot(tree), "{Remd}1998,3,14,0", 0)
+                                           .Object);
+    ASSERT_NE(reminder, nullptr);
+    OnNextModal([](QWidget* dlg) {
+        auto* words = dlg->findChild<QLabel*>("TargetDateLabel");
+        auto* setDate = dlg->findChild<QPushButton*>("SetDateBtn");
+        if (!words || !setDate) {
+            ADD_FAILURE() << "reminder dialog controls missing";
+            dlg->close();
+            return;
+        }
+        EXPECT_EQ(words->text(), "14/3/98");
+        OnNextModal([](QWidget* date) {
+            date->findChild<QComboBox*>("MonthSelector")->setCurrentIndex(4);
+            date->findChild<QPushButton*>("OKButton")->click();
+        });
+        setDate->click();
+        EXPECT_EQ(words->text(), "14/5/98");
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    reminder->EditProperties();
+    EXPECT_EQ(reminder->Rule().AsText(), "1998,5,14,0");
+    EXPECT_EQ(reminder->GetTarget(), "14/3/98");
 }
 
 } // namespace
