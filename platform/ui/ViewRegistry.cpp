@@ -1,3 +1,4 @@
+#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/ui/EditPersView.h"
 #include "records/ui/FaxEditView.h"
@@ -12,4 +13,14 @@ void RegisterAllViews() {
     RegisterFaxEditView();
     RegisterEditPersView();
     RegisterOrgEditView();
+    RegisterFolderEditView();
+    RegisterTeamEditView();
+    RegisterEditAddressView();
+    RegisterEMailEditView();
+    RegisterWebSiteView();
+    RegisterDocEditView();
+    RegisterToolEditView();
+    RegisterRemdView();
+    RegisterRecurringDateView();
+    RegisterCategoryPopupView();
 }
