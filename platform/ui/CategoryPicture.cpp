@@ -13,7 +13,9 @@ TCategoryPicture::TCategoryPicture(QWidget* parent) : QToolButton(parent) {
     setIconSize(QSize(24, 24));
     setToolTip(tr("Click to set categories"));
     connect(this, &QToolButton::clicked, this, [this] {
-        if (OnPick) OnPick(PickPoint());
+        TScreenPoint at = PickPoint();
+        if (OnPick) OnPick(at);
+        emit Picked(at);
     });
 }
 

@@ -20,4 +20,8 @@ public:
 
     // The picture: the icon set's one when it is built in, else a drawn one.
     static QIcon Picture();
+
+signals:
+    // Clicked: the point where the picker opens.
+    void Picked(const TScreenPoint& at);
 };

@@ -2,7 +2,8 @@
 
 #include "platform/ui/QtViewFactory.h"
 #include "records/EditPersDlg.h"
-#include "records/ui/CategoryPicture.h"
+#include "platform/ui/CategoryPicture.h"
+#include "records/ui/RecordPicture.h"
 #include "records/ui/ViewFields.h"
 #include "ui_EditPersDlg.h"
 

@@ -2,7 +2,8 @@
 
 #include "platform/ui/QtViewFactory.h"
 #include "records/OrgEditDlg.h"
-#include "records/ui/CategoryPicture.h"
+#include "platform/ui/CategoryPicture.h"
+#include "records/ui/RecordPicture.h"
 #include "ui_OrgEditDlg.h"
 
 TOrgEditView::TOrgEditView(TOrgEditDlg& presenter, QWidget* parent)

@@ -2,7 +2,7 @@
 
 #include "platform/ui/HelpLauncher.h"
 #include "records/PrimaryPagesDlg.h"
-#include "records/ui/CategoryPicture.h"
+#include "platform/ui/CategoryPicture.h"
 #include "records/ui/PrimaryPagesWidget.h"
 #include "records/ui/ViewFields.h"
 #include "ui_PrimaryPages.h"

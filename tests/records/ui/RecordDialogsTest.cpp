@@ -7,7 +7,7 @@
 #include "records/OrgObject.h"
 #include "records/PhoneEditDlg.h"
 #include "records/PhoneObject.h"
-#include "records/ui/CategoryPicture.h"
+#include "platform/ui/CategoryPicture.h"
 #include "records/ui/MaskEdit.h"
 #include "shell/CategoryPopup.h"
 #include "store/ObjectFactory.h"
