@@ -1,6 +1,8 @@
 #include "shell/CategoryPopup.h"
 
-TCategoryPopup::TCategoryPopup() { Caption = "Select Categories"; }
+TCategoryPopup::TCategoryPopup() {
+    Caption = "Select Categories";
+}
 
 void TCategoryPopup::SetCategories(const std::vector<std::string>& names, uint32_t set) {
     CheckListBox1.clear();

@@ -10,6 +10,7 @@
 #include "store/ListRow.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,8 @@ class TKexObject;
 // and the category filters. It implements what records ask of the main window.
 class TMainForm : public IMainWindow {
 public:
-    // Folders is the contact tree the window shows; its root is made by Create.
+    // Folders is the contact tree the window shows; its root is made by
+    // Create. The tree must outlive the form.
     explicit TMainForm(TTreeNodes& folders);
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
@@ -40,12 +42,12 @@ public:
 
     // --- state shown by the view ------------------------------------------
     TTreeNodes& Folders;
-    TTreeNode* Selected = nullptr;   // the tree's selected node
-    TListRows MainItems;             // the item list, sorted
+    TTreeNode* Selected = nullptr; // the tree's selected node
+    TListRows MainItems;           // the item list, sorted
     TPane ActivePane = TPane::Folders;
-    std::string StatusPanels[3];     // hint, "N item(s)", selected node's title
-    std::string TrayToolTip;         // "[" path "]", at most 62 characters
-    int ViewStyle = 1;               // 1 large icons, 2 small icons, 3 list, 4 details
+    std::string StatusPanels[3]; // hint, "N item(s)", selected node's title
+    std::string TrayToolTip;     // "[" path "]", at most 62 characters
+    int ViewStyle = 1;           // 1 large icons, 2 small icons, 3 list, 4 details
 
     TFilterState Filter;
     struct TFilterEntry {
@@ -57,7 +59,7 @@ public:
     int FilterListWidth = 201;               // category list width while a filter is on
 
     std::string FindEditBox;
-    bool SearchTimeEnabled = false;          // the one-second find timer runs
+    bool SearchTimeEnabled = false; // the one-second find timer runs
     TProgressForm Progress;
     TTipBar TipBar;
     TMainWinState WinState;
@@ -65,13 +67,13 @@ public:
     static constexpr int kToolTipMax = 62;
 
     // --- panes (tree and list) ---------------------------------------------
-    void FoldersChange(TTreeNode* node);  // selection of a node: fills the list
+    void FoldersChange(TTreeNode* node); // selection of a node: fills the list
     static int MainItemsCompare(const TListRow& a, const TListRow& b);
     void SetActivePane(TPane pane);
     std::string ActivePaneName() const override;
     void RefreshFolderTitles();
-    void CmViewShowFormat(int tag);  // View menu radio item
-    void BnViewShowFormat(int tag);  // view toolbar button
+    void CmViewShowFormat(int tag); // View menu radio item
+    void BnViewShowFormat(int tag); // view toolbar button
     // A right press on the tree: selects the node under the cursor; true when
     // the popup may open (a node was under it).
     bool FoldersRightClick(TTreeNode* underCursor);
@@ -161,10 +163,26 @@ public:
     TKexObject* ActionTarget() const;
 
 private:
+    class TSelectionGuard;
+    friend class TSelectionGuard;
+
     void NewTreeRecord(uint8_t kind, const std::string& title);
     void NewDetailRecord(uint8_t kind, const std::string& title);
     void SelectRootIfNone();
     void UpdateStatus();
+    // Refills the list and selects again the rows whose records were selected.
+    void RefillKeepingSelection();
+    // The row showing the record, else the first row captioned text; -1: none.
+    int FindRow(const TKexObject* record, const std::string& caption) const;
+    void SelectOnlyRow(int row);
+    // True when dropping the dragged tree records on target would put a node
+    // below itself.
+    bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;
+    void CloseProgress();
+    // The form's own copies of the view style and the tree width follow an
+    // applied window setup.
+    void FollowSetup();
 
     IMainFormView* FView = nullptr;
+    std::unique_ptr<TSelectionGuard> FGuard;
 };

@@ -1,0 +1,295 @@
+#include "shell/MainForm.h"
+
+#include "platform/Services.h"
+#include "platform/Settings.h"
+#include "shell/CategoryNames.h"
+#include "store/DataFile.h"
+#include "store/KexObject.h"
+#include "store/ObjectFactory.h"
+#include "store/TreeCompare.h"
+#include "store/TreeNodes.h"
+#include "store/TreeObserver.h"
+#include "store/TreePath.h"
+
+#include <algorithm>
+
+// Keeps the form's selected node valid when nodes are removed by anyone
+// (commands, automation): the selection falls back to the removed node's
+// parent, and rows that may show removed records are dropped.
+class TMainForm::TSelectionGuard : public ITreeObserver {
+public:
+    explicit TSelectionGuard(TMainForm& form) : FForm(form) {}
+
+    void NodeRemoving(TTreeNode* node) override {
+        TTreeNode*& sel = FForm.Selected;
+        bool listShowsIt = sel && node->Parent() == sel;
+        if (sel && (sel == node || sel->HasAsAncestor(node))) {
+            sel = node->Parent();
+            listShowsIt = true;
+        }
+        if (listShowsIt && !FForm.MainItems.empty()) {
+            FForm.MainItems.clear();
+            if (FForm.FView) FForm.FView->ListChanged();
+        }
+    }
+
+private:
+    TMainForm& FForm;
+};
+
+TMainForm::TMainForm(TTreeNodes& folders)
+    : Folders(folders), FGuard(std::make_unique<TSelectionGuard>(*this)) {
+    Folders.AddObserver(FGuard.get());
+}
+
+TMainForm::~TMainForm() {
+    Folders.RemoveObserver(FGuard.get());
+}
+
+void TMainForm::Create() {
+    if (const ISettings* settings = Svc().Settings) {
+        WinState.Restore(*settings);
+        auto names = ReadCategoryNames(*settings);
+        FilterListBox.clear();
+        for (auto& n : names)
+            FilterListBox.push_back({n, false});
+    } else {
+        FilterListBox.clear();
+        for (int n = 1; n <= kCategoryCount; ++n)
+            FilterListBox.push_back({"User Defined " + std::to_string(n), false});
+    }
+    Filter = TFilterState{};
+    FoldersWidth = WinState.Current().Split;
+
+    TTreeNode* root = Folders.GetFirstNode();
+    if (!root) root = CreateRoot(Folders);
+
+    // A damaged data file still leaves a usable window behind the error: what
+    // was read stays, sorted and shown, before the error reaches the caller.
+    auto finish = [&] {
+        SelectNode(root);
+        ActivePane = TPane::Folders;
+        if (FView) {
+            WinState.Apply(*FView);
+            FollowSetup();
+        }
+    };
+    try {
+        LoadDataFile(root);
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+void TMainForm::Destroy(bool saveData) {
+    if (saveData) SaveDataFile(Folders);
+    if (FView) WinState.Get(*FView);
+    if (ISettings* settings = Svc().Settings) WinState.Save(*settings);
+}
+
+void TMainForm::FollowSetup() {
+    const TWinSetup& s = WinState.Current();
+    if (s.Style >= 1 && s.Style <= 4) ViewStyle = s.Style;
+    if (Filter.FilterMode())
+        FilterListWidth = s.Split;
+    else
+        FoldersWidth = s.Split;
+}
+
+// --- panes ----------------------------------------------------------------------
+
+void TMainForm::FoldersChange(TTreeNode* node) {
+    if (!node) return;
+    Selected = node;
+    MainItems.clear();
+    for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
+        TKexObject* r = child->Data();
+        if (r && r->IsFilteredOut()) continue;
+        TListRow row;
+        row.Caption = child->Text();
+        row.Data = r;
+        row.StateIndex = child->StateIndex();
+        if (r) {
+            row.Target = r->GetTarget();
+            row.Comment = r->GetComment();
+            row.ImageIndex = r->GetImageIndex();
+        }
+        MainItems.push_back(std::move(row));
+    }
+    if (TKexObject* r = node->Data()) r->FillListView(MainItems);
+    std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {
+        return MainItemsCompare(a, b) < 0;
+    });
+    UpdateStatus();
+    if (FView) FView->ListChanged();
+}
+
+void TMainForm::UpdateStatus() {
+    StatusPanels[1] = std::to_string(MainItems.size()) + " item(s)";
+    StatusPanels[2] = Selected ? Selected->Text() : std::string();
+    TrayToolTip = Selected ? "[" + NodePath(Selected) + "]" : std::string();
+    if (TrayToolTip.size() > static_cast<size_t>(kToolTipMax)) TrayToolTip.resize(kToolTipMax);
+    if (FView) FView->StatusChanged();
+}
+
+int TMainForm::MainItemsCompare(const TListRow& a, const TListRow& b) {
+    return CompareObjects(a.Data, b.Data);
+}
+
+void TMainForm::SetActivePane(TPane pane) {
+    ActivePane = pane;
+}
+
+std::string TMainForm::ActivePaneName() const {
+    return ActivePane == TPane::Folders ? "Folders" : "MainItems";
+}
+
+void TMainForm::RefreshFolderTitles() {
+    if (!Selected) return;
+    if (TKexObject* r = Selected->Data()) Selected->SetText(r->GetTitle());
+    for (TTreeNode* c = Selected->GetFirstChild(); c; c = c->GetNextSibling())
+        if (TKexObject* r = c->Data()) c->SetText(r->GetTitle());
+}
+
+void TMainForm::CmViewShowFormat(int tag) {
+    if (tag < 1 || tag > 4) return;
+    ViewStyle = tag;
+    if (FView) FView->ViewStyleChanged();
+}
+
+void TMainForm::BnViewShowFormat(int tag) {
+    CmViewShowFormat(tag);
+}
+
+bool TMainForm::FoldersRightClick(TTreeNode* underCursor) {
+    if (!underCursor) return false;
+    SelectNode(underCursor);
+    return true;
+}
+
+bool TMainForm::MainItemsRightClick() const {
+    return SelectedRowCount() > 0;
+}
+
+TItemPopup TMainForm::ListPopupPopup() const {
+    TItemPopup popup;
+    TKexObject* target = nullptr;
+    if (ActivePane == TPane::MainItems) target = SelectedRowObject();
+    if (!target && Selected) target = Selected->Data();
+    if (target) target->SetupPopup(popup);
+    return popup;
+}
+
+void TMainForm::ListPaneOpenClick() {
+    if (ActivePane == TPane::Folders) return;
+    TKexObject* r = SelectedRowObject();
+    if (!r || !IsTreeKind(r->GetKind())) return;
+    TTreeNode* node = r->GetNode();
+    if (node && node->Data() == r) SelectNode(node);
+}
+
+void TMainForm::UpOneBtnClick() {
+    if (Selected && Selected->Level() > 0) SelectNode(Selected->Parent());
+}
+
+void TMainForm::SetRowSelected(int row, bool selected) {
+    if (row < 0 || row >= static_cast<int>(MainItems.size())) return;
+    MainItems[static_cast<size_t>(row)].Selected = selected;
+}
+
+void TMainForm::ClearListSelection() {
+    for (auto& row : MainItems)
+        row.Selected = false;
+}
+
+void TMainForm::SelectOnlyRow(int row) {
+    ClearListSelection();
+    SetRowSelected(row, true);
+    if (FView) FView->ListSelectionChanged();
+}
+
+int TMainForm::FindRow(const TKexObject* record, const std::string& caption) const {
+    for (size_t i = 0; i < MainItems.size(); ++i)
+        if (record && MainItems[i].Data == record) return static_cast<int>(i);
+    for (size_t i = 0; i < MainItems.size(); ++i)
+        if (MainItems[i].Caption == caption) return static_cast<int>(i);
+    return -1;
+}
+
+void TMainForm::RefillKeepingSelection() {
+    std::vector<TKexObject*> keep = SelectedListObjects();
+    RefreshList();
+    if (keep.empty()) return;
+    bool any = false;
+    for (auto& row : MainItems)
+        if (row.Data && std::find(keep.begin(), keep.end(), row.Data) != keep.end())
+            any = row.Selected = true;
+    if (any && FView) FView->ListSelectionChanged();
+}
+
+// --- IMainWindow ------------------------------------------------------------------
+
+std::vector<std::string> TMainForm::CategoryNames() const {
+    std::vector<std::string> names;
+    names.reserve(FilterListBox.size());
+    for (const auto& e : FilterListBox)
+        names.push_back(e.Name);
+    return names;
+}
+
+std::vector<TKexObject*> TMainForm::SelectedListObjects() const {
+    std::vector<TKexObject*> out;
+    for (const auto& row : MainItems)
+        if (row.Selected && row.Data) out.push_back(row.Data);
+    return out;
+}
+
+void TMainForm::EditNodeText(TTreeNode* node) {
+    if (node && FoldersEditing(node) && FView) FView->BeginEditNode(node);
+}
+
+void TMainForm::SelectNode(TTreeNode* node) {
+    if (!node) return;
+    Selected = node;
+    if (FView) FView->TreeSelectionChanged(node);
+    FoldersChange(node);
+}
+
+void TMainForm::RefreshList() {
+    if (Selected) FoldersChange(Selected);
+}
+
+int TMainForm::ToolImageIndex(const std::string& /*fileName*/) const {
+    // No tools are configured yet, so every tool shows the generic document
+    // image.
+    return 13;
+}
+
+// --- helpers --------------------------------------------------------------------
+
+int TMainForm::SelectedRowCount() const {
+    return static_cast<int>(std::count_if(MainItems.begin(), MainItems.end(),
+                                          [](const TListRow& r) { return r.Selected; }));
+}
+
+int TMainForm::FirstSelectedRow() const {
+    for (size_t i = 0; i < MainItems.size(); ++i)
+        if (MainItems[i].Selected) return static_cast<int>(i);
+    return -1;
+}
+
+TKexObject* TMainForm::SelectedRowObject() const {
+    int row = FirstSelectedRow();
+    return row < 0 ? nullptr : MainItems[static_cast<size_t>(row)].Data;
+}
+
+TKexObject* TMainForm::ActionTarget() const {
+    if (ActivePane == TPane::Folders) return Selected ? Selected->Data() : nullptr;
+    return SelectedRowObject();
+}
+
+void TMainForm::SelectRootIfNone() {
+    if (!Selected) SelectNode(Folders.GetFirstNode());
+}

@@ -1,0 +1,192 @@
+#include "platform/Locale.h"
+#include "platform/Services.h"
+#include "shell/CommandLine.h"
+#include "shell/MainForm.h"
+#include "store/DataFile.h"
+#include "store/KexObject.h"
+#include "store/TreeNodes.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+std::string Lower(const std::string& text) {
+    if (const ILocale* locale = Svc().Locale) return locale->LowerCase(text);
+    std::string out = text;
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The label has a word starting with the text: only its first occurrence
+// counts.
+bool TitleMatches(const std::string& label, const std::string& lowerText) {
+    std::string l = Lower(label);
+    size_t p = l.find(lowerText);
+    return p != std::string::npos && (p == 0 || l[p - 1] == ' ');
+}
+} // namespace
+
+// --- find ---------------------------------------------------------------------------
+
+void TMainForm::FindEditBoxChange(const std::string& text) {
+    FindEditBox = text;
+    // The view restarts its one-second timer whenever this is set.
+    if (!text.empty()) SearchTimeEnabled = true;
+}
+
+void TMainForm::SearchTimeTimer() {
+    SearchTimeEnabled = false;
+    if (!FindEditBox.empty()) Locate(FindEditBox);
+}
+
+void TMainForm::FindItemClick() {
+    if (!FindEditBox.empty()) Locate(FindEditBox);
+}
+
+void TMainForm::CloseProgress() {
+    Progress.Visible = false;
+    if (FView) FView->ProgressChanged();
+}
+
+void TMainForm::Locate(const std::string& text) {
+    const std::string s = Lower(text);
+    if (s.empty()) return;
+    SelectRootIfNone();
+    if (!Selected) return;
+
+    const int count = Folders.Count();
+    Progress.SetAction("Searching...");
+    Progress.SetResult("");
+    Progress.SetMax(std::max(1, count - 1));
+    Progress.SetPosition(0);
+    Progress.Visible = true;
+    if (FView) FView->ProgressChanged();
+
+    TTreeNode* start = Selected;
+    int row = FirstSelectedRow();
+    if (row >= 0) {
+        TKexObject* r = MainItems[static_cast<size_t>(row)].Data;
+        if (r && r->GetNode()) start = r->GetNode();
+        MainItems[static_cast<size_t>(row)].Selected = false;
+        if (FView) FView->ListSelectionChanged();
+    }
+
+    // Every node is visited once, the start node last.
+    const int first = start->AbsoluteIndex();
+    TTreeNode* found = nullptr;
+    for (int step = 1; step <= count; ++step) {
+        TTreeNode* node = Folders.Item((first + step) % count);
+        Progress.SetPosition(Progress.Position + 1);
+        if (FView) FView->ProgressChanged();
+        if (TitleMatches(node->Text(), s)) {
+            found = node;
+            break;
+        }
+        if (TKexObject* r = node->Data()) {
+            if (TKexObject* item = r->FindItemByWord(s)) {
+                SelectNode(node);
+                int hit = FindRow(item, item->GetTitle());
+                if (hit >= 0) {
+                    SelectOnlyRow(hit);
+                    if (FView) FView->ScrollToRow(hit);
+                }
+                ActivePane = TPane::MainItems;
+                if (FView) FView->FocusPane(TPane::MainItems);
+                CloseProgress();
+                return;
+            }
+        }
+        if (node == start) break;
+    }
+    if (!found) {
+        CloseProgress();
+        return;
+    }
+
+    TTreeNode* parent = found->Parent();
+    if (!parent) {
+        SelectNode(found);
+        ActivePane = TPane::Folders;
+        if (FView) FView->FocusPane(TPane::Folders);
+        CloseProgress();
+        return;
+    }
+    SelectNode(parent);
+    // The row is looked up by its record first: a sibling with the same
+    // title would otherwise catch every repeated search.
+    int hit = FindRow(found->Data(), found->Text());
+    if (hit >= 0) {
+        SelectOnlyRow(hit);
+        ActivePane = TPane::MainItems;
+        if (FView) {
+            FView->ScrollToRow(hit);
+            FView->FocusPane(TPane::MainItems);
+        }
+    } else {
+        ActivePane = TPane::Folders;
+        if (FView) FView->FocusPane(TPane::Folders);
+    }
+    CloseProgress();
+}
+
+// --- category filter -------------------------------------------------------------------
+
+void TMainForm::FilterBtn1Click(int which, bool down) {
+    if (which != 1 && which != 2) return;
+    const bool wasOn = Filter.FilterMode();
+    // The two buttons form a group: at most one is down.
+    if (which == 1) {
+        Filter.FilterBtn1Down = down;
+        if (down) Filter.FilterBtn2Down = false;
+    } else {
+        Filter.FilterBtn2Down = down;
+        if (down) Filter.FilterBtn1Down = false;
+    }
+    const bool on = Filter.FilterMode();
+    // The category list takes the tree's place at the tree's width, and the
+    // tree comes back at the width the list had.
+    if (on && !wasOn) FilterListWidth = FoldersWidth;
+    if (!on && wasOn) FoldersWidth = FilterListWidth;
+    if (FView) FView->FilterModeChanged();
+    RefreshList();
+}
+
+void TMainForm::FilterListBoxClick() {
+    uint32_t mask = 0;
+    for (size_t i = 0; i < FilterListBox.size() && i < 32; ++i)
+        if (FilterListBox[i].Checked) mask |= uint32_t{1} << i;
+    Filter.CategoryMask = mask;
+    RefreshList();
+}
+
+// --- command line -----------------------------------------------------------------------
+
+void TMainForm::OpenCommandLine(const std::string& text) {
+    if (FView) FView->ShowMainWindow();
+    if (text.empty()) return;
+    std::vector<std::string> tokens = SplitCommandLine(text);
+    for (size_t i = 1; i < tokens.size(); ++i)
+        OpenFileArgument(tokens[i]);
+}
+
+void TMainForm::OpenFileArgument(const std::string& token) {
+    // Only the lower-case extensions are taken; anything else is no file of ours.
+    if (token.find(".tvd") != std::string::npos) {
+        TTreeNode* root = Folders.GetFirstNode();
+        if (!root) return;
+        auto finish = [&] {
+            Folders.SortAll();
+            RefreshList();
+        };
+        try {
+            LoadTransferFile(root, token);
+        } catch (...) {
+            finish();
+            throw;
+        }
+        finish();
+    } else if (token.find(".vcf") != std::string::npos) {
+        // vCard files are imported once the vCard reader is in place.
+    }
+}
