@@ -4,11 +4,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
 QString HelpFolder() {
     // A build tree keeps the topics in the source's resources; an install
     // keeps them under share/merrowin.
@@ -20,13 +20,23 @@ QString HelpFolder() {
     }
     return {};
 }
-} // namespace
+
+QString HelpTopicFile(int context) {
+    QDir folder(HelpFolder());
+    if (context > 0) {
+        QString page = folder.filePath(QString::number(context) + QStringLiteral(".html"));
+        if (QFileInfo::exists(page)) return page;
+    }
+    return folder.filePath(QStringLiteral("index.html"));
+}
 
 void ShowHelpTopic(int context, QWidget* parent) {
-    static QDialog* window = nullptr;
-    static QTextBrowser* browser = nullptr;
+    // One help window for the whole run. It has no parent: asking for help from
+    // a dialog must not tie the window's life to that dialog's.
+    static QPointer<QDialog> window;
+    static QPointer<QTextBrowser> browser;
     if (!window) {
-        window = new QDialog(parent, Qt::Window);
+        window = new QDialog(nullptr, Qt::Window);
         window->setWindowTitle(QObject::tr("Merrowin Help"));
         window->resize(560, 520);
         browser = new QTextBrowser(window);
@@ -35,11 +45,10 @@ void ShowHelpTopic(int context, QWidget* parent) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
     }
-    QString folder = HelpFolder();
-    browser->setSearchPaths({folder});
-    QString page = context > 0 ? QString::number(context) + ".html" : QStringLiteral("index.html");
-    if (!QFileInfo::exists(QDir(folder).filePath(page))) page = QStringLiteral("index.html");
-    browser->setSource(QUrl::fromLocalFile(QDir(folder).filePath(page)));
+    if (parent && !window->isVisible())
+        window->move(parent->window()->geometry().center() - window->rect().center());
+    browser->setSearchPaths({HelpFolder()});
+    browser->setSource(QUrl::fromLocalFile(HelpTopicFile(context)));
     window->show();
     window->raise();
     window->activateWindow();
