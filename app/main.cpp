@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
     TLogicForm host(services.Settings);
     SetEndHook([&host] { host.Exit(); });
     if (!host.Create(commandLine)) return 1;
+    QObject::connect(&host, &TLogicForm::Finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
 
     QObject::connect(&instance, &TSingleInstance::CommandLineReceived, &host,
                      &TLogicForm::OpenCommandLine);

@@ -12,6 +12,7 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Clipboard = &Clipboard;
     Services.Shell = &Shell;
     Services.Telephony = &Telephony;
+    Services.Images = &Images;
     InstallServices(&Services);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "platform/ui/DesktopTelephony.h"
 #include "platform/ui/QtClipboard.h"
+#include "platform/ui/QtImageList.h"
 #include "platform/ui/QtLocale.h"
 #include "platform/ui/QtViewFactory.h"
 
@@ -32,4 +33,5 @@ public:
     TQtClipboard Clipboard;
     TPosixShell Shell;
     TDesktopTelephony Telephony;
+    TQtImageList Images;
 };

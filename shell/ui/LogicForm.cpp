@@ -3,11 +3,11 @@
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/ViewFactory.h"
+#include "platform/ui/IconImages.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
-#include "shell/ui/ItemImages.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
@@ -40,6 +40,10 @@ bool TLogicForm::Create(const std::string& commandLine) {
         std::string text = ExceptionMessage(std::current_exception()) + ".";
         QMessageBox::critical(nullptr, "Merrowin", FromStored(text));
         FEnded = true;
+        try {
+            FForm->Destroy(false); // the window state only
+        } catch (...) {
+        }
         return false;
     }
     FWindow->Loaded();
@@ -51,7 +55,7 @@ bool TLogicForm::Create(const std::string& commandLine) {
 }
 
 void TLogicForm::BuildTray() {
-    FTray = new QSystemTrayIcon(ItemImage(12), this);
+    FTray = new QSystemTrayIcon(AppIcon(), this);
     FTray->setToolTip(tr("Click to view main window"));
     FTrayPopup = new QMenu;
     FTrayPopup->setObjectName("TrayPopup");
@@ -115,5 +119,5 @@ void TLogicForm::Exit() {
     }
     if (FTray) FTray->hide();
     FWindow->close();
-    QCoreApplication::exit(0);
+    emit Finished();
 }

@@ -30,7 +30,7 @@ public:
     void Start(bool hidden);
 
     // The ordinary end: saves the data and the window state once, then
-    // leaves the event loop. Later calls do nothing.
+    // says Finished. Later calls do nothing.
     void Exit();
     bool Ended() const { return FEnded; }
 
@@ -45,6 +45,10 @@ public:
     TMainWindow& Window() { return *FWindow; }
     QSystemTrayIcon* TrayIcon() const { return FTray; }
     QMenu* TrayPopup() const { return FTrayPopup; }
+
+signals:
+    // The data is saved: the event loop may end.
+    void Finished();
 
 private:
     void BuildTray();

@@ -1,34 +1,27 @@
 // The main window's commands: menus, toolbars, the popup, find and tip bar.
 #include "platform/Settings.h"
 #include "platform/ui/HelpLauncher.h"
+#include "platform/ui/IconImages.h"
 #include "platform/ui/QtText.h"
 #include "shell/MainForm.h"
+#include "shell/ui/AboutBox.h"
 #include "shell/ui/AppException.h"
 #include "shell/ui/ItemImages.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
-QIcon StdIcon(QStyle::StandardPixmap p) {
-    return QApplication::style()->standardIcon(p);
-}
-
-// The about box of the program.
-void ShowAbout(QWidget* parent) {
-    QMessageBox::about(parent, QObject::tr("About Merrowin"),
-                       QObject::tr("<b>Merrowin</b><br>Version 1.1 (May 1997)"));
+QIcon Art(const char* name) {
+    return ArtIcon(QString::fromLatin1(name));
 }
 } // namespace
 
@@ -107,15 +100,15 @@ void TMainWindow::BuildActions() {
     // File. Import, publish and printing are not available in this version.
     QAction* a = MakeAction("ImportBtn", tr("&Import..."),
                             tr("Import | Import data from another file type"), nullptr);
-    a->setIcon(StdIcon(QStyle::SP_DialogOpenButton));
+    a->setIcon(Art("import"));
     a->setEnabled(false);
     a = MakeAction("PublishBtn", tr("P&ublish..."),
                    tr("Publish | Export your data for use by other people or other programs"),
                    nullptr);
-    a->setIcon(StdIcon(QStyle::SP_DriveNetIcon));
+    a->setIcon(Art("publish"));
     a->setEnabled(false);
     a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), nullptr);
-    a->setIcon(StdIcon(QStyle::SP_FileDialogDetailedView));
+    a->setIcon(Art("print"));
     a->setEnabled(false);
     MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(), nullptr)->setEnabled(false);
     MakeAction("Save1", tr("&Save"), tr("Save all changes"), [&f] { f.Save1Click(); });
@@ -127,19 +120,19 @@ void TMainWindow::BuildActions() {
     MakeAction(
         "CutBtn", tr("Cu&t"), tr("Cut | Cut selected items and place on the clipboard"),
         [&f] { f.CutBtnClick(); }, QKeySequence("Ctrl+X"))
-        ->setIcon(StdIcon(QStyle::SP_DialogDiscardButton));
+        ->setIcon(Art("cut"));
     MakeAction(
         "CopyBtn", tr("&Copy"), tr("Copy | Copy selected items to the clipboard"),
         [&f] { f.CopyBtnClick(); }, QKeySequence("Ctrl+C"))
-        ->setIcon(StdIcon(QStyle::SP_FileLinkIcon));
+        ->setIcon(Art("copy"));
     MakeAction(
         "PasteBtn", tr("&Paste"), tr("Paste | Paste data from the clipboard"),
         [&f] { f.PasteBtnClick(); }, QKeySequence("Ctrl+V"))
-        ->setIcon(StdIcon(QStyle::SP_DialogApplyButton));
+        ->setIcon(Art("paste"));
     MakeAction(
         "DeleteBtn", tr("&Delete"), tr("Delete | Delete the selected item(s)"),
         [&f] { f.DeleteBtnClick("DeleteBtn"); }, QKeySequence("Shift+Del"))
-        ->setIcon(StdIcon(QStyle::SP_TrashIcon));
+        ->setIcon(Art("delete"));
     MakeAction("SelectAll1", tr("&Select All"), tr("Select all items in the right-hand pane"),
                [&f] { f.SelectAll1Click(); });
     MakeAction(
@@ -163,9 +156,8 @@ void TMainWindow::BuildActions() {
                                    tr("Small Icons | Change right-hand pane to small icon view"),
                                    tr("List | Change right-hand pane to list view"),
                                    tr("Details | Change right-hand pane to detail view")};
-    const QStyle::StandardPixmap buttonIcons[] = {
-        QStyle::SP_FileDialogContentsView, QStyle::SP_FileDialogListView,
-        QStyle::SP_FileDialogListView, QStyle::SP_FileDialogDetailedView};
+    static const char* const buttonIcons[] = {"view-large", "view-small", "view-list",
+                                              "view-details"};
     for (int tag = 1; tag <= 4; ++tag) {
         QAction* m = MakeAction(menuNames[tag - 1], menuCaptions[tag - 1],
                                 tr("Change icon view for right-hand pane"),
@@ -177,7 +169,7 @@ void TMainWindow::BuildActions() {
                                 buttonHints[tag - 1], [&f, tag] { f.BnViewShowFormat(tag); });
         b->setCheckable(true);
         b->setData(tag);
-        b->setIcon(StdIcon(buttonIcons[tag - 1]));
+        b->setIcon(Art(buttonIcons[tag - 1]));
         FViewButtonGroup->addAction(b);
     }
 
@@ -185,23 +177,25 @@ void TMainWindow::BuildActions() {
     a = MakeAction("FilterBtn1", tr("Any"), tr("Filter|Show items matching ANY selected category"),
                    nullptr);
     a->setCheckable(true);
+    a->setIcon(Art("filter-any"));
     connect(a, &QAction::triggered, this,
             [this](bool down) { Guarded([&] { FForm.FilterBtn1Click(1, down); }); });
     a = MakeAction("FilterBtn2", tr("All"),
                    tr("Filter|Show items matching ALL selected categories"), nullptr);
     a->setCheckable(true);
+    a->setIcon(Art("filter-all"));
     connect(a, &QAction::triggered, this,
             [this](bool down) { Guarded([&] { FForm.FilterBtn1Click(2, down); }); });
 
     MakeAction("GetUrlBtn", tr("&Get Browser URL"),
                tr("Get Browser URL | Capture the URL of the current page from your Web Browser"),
                [&f] { f.GetUrlBtnClick(); })
-        ->setIcon(ItemImage(4));
+        ->setIcon(Art("get-url"));
     MakeAction("UpOneBtn", tr("Up"), tr("Up one level"), [&f] {
         f.UpOneBtnClick();
-    })->setIcon(StdIcon(QStyle::SP_FileDialogToParent));
+    })->setIcon(Art("up-one-level"));
     a = MakeAction("PopupButton1", tr("Tools"), tr("Tools"), nullptr);
-    a->setIcon(StdIcon(QStyle::SP_ComputerIcon));
+    a->setIcon(Art("tools"));
     a->setEnabled(false);
 
     // Help.
@@ -209,11 +203,12 @@ void TMainWindow::BuildActions() {
                [this] { ShowHelpTopic(0, this); });
     MakeAction("HelpBtn", tr("Help"), tr("Help"), [this] {
         ShowHelpTopic(0, this);
-    })->setIcon(StdIcon(QStyle::SP_DialogHelpButton));
+    })->setIcon(Art("help"));
     MakeAction(
         "HelpTopic", tr("Help"), QString(), [this] { ShowHelpTopic(1003, this); },
         QKeySequence(Qt::Key_F1));
-    MakeAction("AboutItem", tr("&About..."), tr("About this program"), [this] { ShowAbout(this); });
+    MakeAction("AboutItem", tr("&About..."), tr("About this program"),
+               [this] { ShowAboutBox(this); });
 
     // Popup.
     MakeAction("ListPaneOpen", tr("&Open"), tr("Open the selected item"),
@@ -355,9 +350,6 @@ void TMainWindow::BuildToolbars() {
         else
             tools->addAction(Command(n));
     }
-    for (const char* n : {"FilterBtn1", "FilterBtn2"})
-        if (auto* b = qobject_cast<QToolButton*>(tools->widgetForAction(Command(n))))
-            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     addToolBar(Qt::TopToolBarArea, tools);
 
     addToolBarBreak(Qt::TopToolBarArea);
@@ -396,7 +388,7 @@ void TMainWindow::BuildToolbars() {
         int context = FForm.TipBar.HelpContext();
         if (context > 0) ShowHelpTopic(context, this);
     });
-    bulb->setIcon(StdIcon(QStyle::SP_MessageBoxInformation));
+    bulb->setIcon(Art("tip"));
     tips->addAction(bulb);
     FTipLabel = new QLabel;
     FTipLabel->setObjectName("TipLabel");
@@ -407,12 +399,12 @@ void TMainWindow::BuildToolbars() {
         FForm.TipBar.Previous();
         ShowTip();
     });
-    prev->setIcon(StdIcon(QStyle::SP_ArrowUp));
+    prev->setIcon(Art("arrow-up"));
     QAction* next = MakeAction("TipNext", tr("Next Tip"), tr("Next tip"), [this] {
         FForm.TipBar.Next();
         ShowTip();
     });
-    next->setIcon(StdIcon(QStyle::SP_ArrowDown));
+    next->setIcon(Art("arrow-down"));
     tips->addAction(prev);
     tips->addAction(next);
     addToolBar(Qt::TopToolBarArea, tips);

@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 #include "platform/ui/HelpLauncher.h"
+#include "platform/ui/IconImages.h"
 #include "platform/ui/QtText.h"
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
@@ -55,7 +56,7 @@ private:
 TMainWindow::TMainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form) {
     setObjectName("MainForm");
     setWindowTitle("Merrowin:");
-    setWindowIcon(ItemImage(12));
+    setWindowIcon(AppIcon());
     resize(640, 480);
     FSearchTime.setSingleShot(true);
     FSearchTime.setInterval(1000);
@@ -113,7 +114,7 @@ void TMainWindow::BuildPanes() {
     FLeftStack = new QStackedWidget;
     FLeftStack->addWidget(FTree);
     FLeftStack->addWidget(FFilterList);
-    FLeftStack->setMinimumWidth(0);
+    FLeftStack->setMinimumWidth(1); // the alternate setup narrows it to one pixel
 
     auto commitRow = [this](const QModelIndex& index, const QString& text) {
         int row = index.row();
@@ -459,6 +460,9 @@ void TMainWindow::ApplyViewStyle() {
     default:
         break;
     }
+    // A list view's mode and movement switch its drag and drop off again.
+    FIconView->setDragEnabled(true);
+    FIconView->viewport()->setAcceptDrops(true);
     FListStack->setCurrentWidget(ActiveListView());
     if (hadFocus) ActiveListView()->setFocus();
     // Both the menu's radio items and the buttons follow.
@@ -482,8 +486,10 @@ TWinSetup TMainWindow::GetSetup() const {
     s.Top = pos().y();
     s.Width = width();
     s.Height = height();
-    s.Split = FForm.Filter.FilterMode() ? FForm.FoldersWidth : FSplitter->sizes().value(0);
-    if (!FSplitter->isVisible()) s.Split = FForm.FoldersWidth; // not laid out yet
+    // Split is the width of the left pane that shows: the tree, or the
+    // category list while a filter is on.
+    int left = FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth;
+    s.Split = FSplitter->isVisible() ? FSplitter->sizes().value(0) : left;
     s.Style = FForm.ViewStyle;
     for (int i = 0; i < 3; ++i)
         s.ColPos[i] = FDetailsView->header()->sectionSize(i);
@@ -493,7 +499,7 @@ TWinSetup TMainWindow::GetSetup() const {
 void TMainWindow::ApplySetup(const TWinSetup& setup) {
     move(setup.Left, setup.Top);
     resize(setup.Width, setup.Height);
-    FForm.FoldersWidth = setup.Split;
+    (FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth) = setup.Split;
     if (setup.Style >= 1 && setup.Style <= 4) {
         FForm.ViewStyle = setup.Style;
         ApplyViewStyle();

@@ -49,6 +49,8 @@ public:
     // The named command (its control name, e.g. "Save1", "CutBtn"), or null.
     QAction* Command(const std::string& name) const;
     QMenu* ListPopup() const { return FListPopup; }
+    // The item list's view that shows (icons and list, or details).
+    QAbstractItemView* ActiveListView() const;
     // Prepares the popup for the current target as a right click would.
     void PreparePopup();
 
@@ -109,7 +111,6 @@ private:
     void ApplyLeftWidth();
     void SplitterMoved(int pos);
     void ApplyViewStyle();
-    QAbstractItemView* ActiveListView() const;
     void FirstShow();
 
     TMainForm& FForm;

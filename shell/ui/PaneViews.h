@@ -51,6 +51,7 @@ public:
         : Base(parent), FPane(pane), FHost(host) {
         this->setDragEnabled(true);
         this->setAcceptDrops(true);
+        this->viewport()->setAcceptDrops(true);
         this->setDropIndicatorShown(false);
         this->setDragDropMode(QAbstractItemView::DragDrop);
         this->setEditTriggers(QAbstractItemView::EditKeyPressed |
