@@ -1,67 +1,87 @@
 // merrowin: the desktop program.
-#include "platform/Clock.h"
-#include "platform/Errors.h"
-#include "platform/IniFile.h"
-#include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
-#include "platform/RandomSource.h"
-#include "platform/Services.h"
-#include "store/DataFile.h"
-#include "store/ObjectFactory.h"
-#include "store/TreeNodes.h"
-#include "store/ui/TreeModel.h"
+#include "shell/CommandLine.h"
+#include "shell/ui/AppException.h"
+#include "shell/ui/DesktopApplication.h"
+#include "shell/ui/DesktopServices.h"
+#include "shell/ui/LogicForm.h"
+#include "shell/ui/SignalPipe.h"
+#include "shell/ui/SingleInstance.h"
 
-#include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QTreeView>
-#include <memory>
+#include <csignal>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+struct TStartArgs {
+    std::string Home;
+    // The command line without the --home option, program path first.
+    std::vector<std::string> Args;
+};
+
+TStartArgs ParseArgs(int argc, char** argv) {
+    TStartArgs s;
+    for (int i = 0; i < argc; ++i) {
+        std::string a = argv[i];
+        if (i > 0 && a == "--home" && i + 1 < argc) {
+            s.Home = argv[++i];
+            continue;
+        }
+        if (i > 0 && a.rfind("--home=", 0) == 0) {
+            s.Home = a.substr(7);
+            continue;
+        }
+        // Files named relative to where the program was started must still
+        // be found after it moves into its own folder (or by another copy).
+        if (i > 0 && !a.empty() && a[0] != '/') {
+            QFileInfo fi(QString::fromLocal8Bit(argv[i]));
+            if (fi.isFile()) a = fi.absoluteFilePath().toLocal8Bit().toStdString();
+        }
+        s.Args.push_back(a);
+    }
+    return s;
+}
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Merrowin");
+    TDesktopApplication app(argc, argv);
+    TStartArgs start = ParseArgs(argc, argv);
+    bool hidden = HasHideWin(start.Args);
+    std::string commandLine = JoinCommandLine(start.Args);
 
-    std::string home;
-    QStringList args = QApplication::arguments();
-    for (int i = 1; i < args.size(); ++i)
-        if (args[i] == "--home" && i + 1 < args.size()) home = args[i + 1].toStdString();
+    std::string folder = programfolder::Resolve(start.Home, programfolder::ExecutablePath());
+    TSingleInstance instance(folder);
+    if (instance.HandOver(commandLine)) return 0;
+    instance.Listen();
 
-    TServices services;
-    services.ProgramFolder = programfolder::Resolve(home, programfolder::ExecutablePath());
-    TIniFile settings(programfolder::SettingsFile(home));
-    TSystemClock clock;
-    TStdRandom random;
-    TEnglishLocale locale;
-    services.Settings = &settings;
-    services.Clock = &clock;
-    services.Random = &random;
-    services.Locale = &locale;
-    InstallServices(&services);
-
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
-    try {
-        LoadDataFile(root);
-    } catch (const EInOutError& e) {
-        QMessageBox::critical(nullptr, "Merrowin", QString::fromStdString(e.Where()) + ".");
+    if (::chdir(folder.c_str()) != 0) {
+        QMessageBox::critical(
+            nullptr, "Merrowin",
+            QString("Cannot use the folder %1.").arg(QString::fromStdString(folder)));
         return 1;
     }
+    TDesktopServices services(folder, programfolder::SettingsFile(start.Home));
+    // Signals that arrive while loading wait in the pipe for the event loop.
+    TSignalPipe signalPipe({SIGTERM, SIGINT, SIGHUP});
 
-    TTreeModel model(tree);
-    QTreeView view;
-    view.setWindowTitle("Merrowin:");
-    view.setHeaderHidden(true);
-    view.setModel(&model);
-    view.expand(model.index(0, 0));
-    view.resize(640, 480);
-    view.show();
-    int rc = QApplication::exec();
-    try {
-        SaveDataFile(tree);
-    } catch (const EInOutError& e) {
-        QMessageBox::critical(nullptr, "Merrowin", QString::fromStdString(e.Where()) + ".");
-        rc = 1;
-    }
-    tree.Clear();
-    InstallServices(nullptr);
+    TLogicForm host(services.Settings);
+    SetEndHook([&host] { host.Exit(); });
+    if (!host.Create(commandLine)) return 1;
+    QObject::connect(&host, &TLogicForm::Finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    QObject::connect(&instance, &TSingleInstance::CommandLineReceived, &host,
+                     &TLogicForm::OpenCommandLine);
+    QObject::connect(&signalPipe, &TSignalPipe::Raised, &host, [&host] { host.Exit(); });
+    // The session ends: save as on File Exit.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.Exit(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, [&host] { host.Exit(); });
+
+    host.Start(hidden);
+    int rc = app.exec();
+    SetEndHook(nullptr);
     return rc;
 }

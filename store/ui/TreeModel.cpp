@@ -3,11 +3,14 @@
 #include "platform/TextCodec.h"
 #include "store/TreeNodes.h"
 
-TTreeModel::TTreeModel(TTreeNodes& tree, QObject* parent) : QAbstractItemModel(parent), FTree(tree) {
+TTreeModel::TTreeModel(TTreeNodes& tree, QObject* parent)
+    : QAbstractItemModel(parent), FTree(tree) {
     FTree.AddObserver(this);
 }
 
-TTreeModel::~TTreeModel() { FTree.RemoveObserver(this); }
+TTreeModel::~TTreeModel() {
+    FTree.RemoveObserver(this);
+}
 
 TTreeNode* TTreeModel::NodeAt(const QModelIndex& index) const {
     return index.isValid() ? static_cast<TTreeNode*>(index.internalPointer()) : nullptr;
@@ -35,7 +38,9 @@ int TTreeModel::rowCount(const QModelIndex& parent) const {
     return p ? p->Count() : FTree.TopCount();
 }
 
-int TTreeModel::columnCount(const QModelIndex& /*parent*/) const { return 1; }
+int TTreeModel::columnCount(const QModelIndex& /*parent*/) const {
+    return 1;
+}
 
 QVariant TTreeModel::data(const QModelIndex& index, int role) const {
     TTreeNode* n = NodeAt(index);
@@ -50,23 +55,39 @@ QVariant TTreeModel::data(const QModelIndex& index, int role) const {
         return n->SelectedIndex();
     case OverlayRole:
         return n->OverlayIndex();
+    case StateRole:
+        return n->StateIndex();
     default:
         return {};
     }
 }
 
-void TTreeModel::UpdateBegun() { beginResetModel(); }
-void TTreeModel::UpdateEnded() { endResetModel(); }
+Qt::ItemFlags TTreeModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
+           Qt::ItemIsDropEnabled;
+}
+
+void TTreeModel::UpdateBegun() {
+    beginResetModel();
+}
+void TTreeModel::UpdateEnded() {
+    endResetModel();
+}
 
 void TTreeModel::NodeInserting(TTreeNode* parent, int index) {
     beginInsertRows(IndexOf(parent), index, index);
 }
-void TTreeModel::NodeInserted(TTreeNode* /*node*/) { endInsertRows(); }
+void TTreeModel::NodeInserted(TTreeNode* /*node*/) {
+    endInsertRows();
+}
 
 void TTreeModel::NodeRemoving(TTreeNode* node) {
     beginRemoveRows(IndexOf(node->Parent()), node->Index(), node->Index());
 }
-void TTreeModel::NodeRemoved(TTreeNode* /*parent*/, int /*index*/) { endRemoveRows(); }
+void TTreeModel::NodeRemoved(TTreeNode* /*parent*/, int /*index*/) {
+    endRemoveRows();
+}
 
 void TTreeModel::NodeMoving(TTreeNode* node, TTreeNode* newParent, int newIndex) {
     // Qt counts the destination before the move.
@@ -89,7 +110,8 @@ void TTreeModel::ChildrenSorting(TTreeNode* parent) {
     emit layoutAboutToBeChanged(FLayoutParents, QAbstractItemModel::VerticalSortHint);
     FPersistentBefore = persistentIndexList();
     FPersistentNodes.clear();
-    for (const auto& idx : FPersistentBefore) FPersistentNodes.append(NodeAt(idx));
+    for (const auto& idx : FPersistentBefore)
+        FPersistentNodes.append(NodeAt(idx));
 }
 
 void TTreeModel::ChildrenSorted(TTreeNode* /*parent*/) {

@@ -8,7 +8,8 @@ class TTreeNodes;
 class TTreeNode;
 
 // An item model over the core tree: one column, the node's label, its image
-// index (Qt::UserRole) and overlay (Qt::UserRole + 1). It follows the tree's
+// index (Qt::UserRole), overlay (Qt::UserRole + 1), selected image and state
+// bullet. It follows the tree's
 // notifications, so it never holds state of its own.
 class TTreeModel : public QAbstractItemModel, private ITreeObserver {
     Q_OBJECT
@@ -19,12 +20,16 @@ public:
     static constexpr int ImageRole = Qt::UserRole;
     static constexpr int OverlayRole = Qt::UserRole + 1;
     static constexpr int SelectedImageRole = Qt::UserRole + 2;
+    static constexpr int StateRole = Qt::UserRole + 3;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Labels are edited in place and nodes dragged by the view, which hands
+    // both to the main window; the model itself never changes the tree.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     QModelIndex IndexOf(TTreeNode* node) const;
     TTreeNode* NodeAt(const QModelIndex& index) const;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/IniFile.h"
+#include "platform/PosixShell.h"
+#include "platform/RandomSource.h"
+#include "platform/Services.h"
+#include "platform/ui/DesktopTelephony.h"
+#include "platform/ui/QtClipboard.h"
+#include "platform/ui/QtImageList.h"
+#include "platform/ui/QtLocale.h"
+#include "platform/ui/QtViewFactory.h"
+
+#include <string>
+
+// The desktop program's services: "kex.ini", the system clock, the locale,
+// the Qt clipboard and views, the shell and the dialer. Installed for its
+// lifetime.
+class TDesktopServices {
+public:
+    // programFolder: where the data files live; settingsFile: "kex.ini".
+    TDesktopServices(const std::string& programFolder, const std::string& settingsFile);
+    ~TDesktopServices();
+    TDesktopServices(const TDesktopServices&) = delete;
+    TDesktopServices& operator=(const TDesktopServices&) = delete;
+
+    TServices Services;
+    TIniFile Settings;
+    TSystemClock Clock;
+    TStdRandom Random;
+    TQtLocale Locale;
+    TQtViewFactory Views;
+    TQtClipboard Clipboard;
+    TPosixShell Shell;
+    TDesktopTelephony Telephony;
+    TQtImageList Images;
+};

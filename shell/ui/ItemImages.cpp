@@ -1,0 +1,31 @@
+#include "shell/ui/ItemImages.h"
+
+#include "platform/Services.h"
+#include "platform/ui/IconImages.h"
+#include "platform/ui/QtImageList.h"
+
+#include <QPainter>
+
+QIcon ItemImage(int index) {
+    // Run-time icons (documents, tools) live in the program's image list.
+    if (auto* images = dynamic_cast<TQtImageList*>(Svc().Images)) return images->Icon(index);
+    return KindIcon(index);
+}
+
+QIcon ComposedImage(int index, int overlay, int state) {
+    QIcon base = ItemImage(index);
+    if (overlay >= 0) base = WithOverlay(base, overlay);
+    QIcon bullet = StateBullet(state);
+    if (bullet.isNull()) return base;
+    // The state bullet sits in the top right corner.
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pm = base.pixmap(size, size);
+        QPainter p(&pm);
+        int b = size * 5 / 16;
+        p.drawPixmap(size - b, 0, bullet.pixmap(b, b));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}

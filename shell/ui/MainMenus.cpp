@@ -1,0 +1,464 @@
+// The main window's commands: menus, toolbars, the popup, find and tip bar.
+#include "platform/Settings.h"
+#include "platform/ui/HelpLauncher.h"
+#include "platform/ui/IconImages.h"
+#include "platform/ui/QtText.h"
+#include "shell/MainForm.h"
+#include "shell/ui/AboutBox.h"
+#include "shell/ui/AppException.h"
+#include "shell/ui/ItemImages.h"
+#include "shell/ui/MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+QIcon Art(const char* name) {
+    return ArtIcon(QString::fromLatin1(name));
+}
+} // namespace
+
+QAction* TMainWindow::MakeAction(const char* name, const QString& caption, const QString& hint,
+                                 std::function<void()> handler, const QKeySequence& key) {
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    // A hint "Short | Long": the short part is the tooltip, the long part
+    // goes to the status bar.
+    int bar = hint.indexOf('|');
+    a->setToolTip(bar < 0 ? hint : hint.left(bar).trimmed());
+    a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1).trimmed());
+    if (!key.isEmpty()) {
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (handler) connect(a, &QAction::triggered, this, [handler] { Guarded(handler); });
+    // Shortcuts work wherever the action is shown, and also while it is not
+    // (the popup's New items).
+    addAction(a);
+    FCommands[name] = a;
+    return a;
+}
+
+QAction* TMainWindow::Command(const std::string& name) const {
+    auto it = FCommands.find(name);
+    return it == FCommands.end() ? nullptr : it->second;
+}
+
+void TMainWindow::BuildActions() {
+    TMainForm& f = FForm;
+    // File > New, also reached from the popup.
+    MakeAction(
+        "NewFolder", tr("&Folder"), tr("New Folder"), [&f] { f.OnNewFolder(); },
+        QKeySequence("Ctrl+L"))
+        ->setIcon(ItemImage(0));
+    MakeAction(
+        "NewOrg", tr("&Organization"), tr("New Organization"), [&f] { f.OnNewOrg(); },
+        QKeySequence("Ctrl+O"))
+        ->setIcon(ItemImage(1));
+    MakeAction(
+        "NewTeam", tr("&Team"), tr("New Team"), [&f] { f.OnNewTeam(); }, QKeySequence("Ctrl+T"))
+        ->setIcon(ItemImage(2));
+    MakeAction(
+        "NewPerson", tr("&Person"), tr("New Person"), [&f] { f.OnNewPerson(); },
+        QKeySequence("Ctrl+P"))
+        ->setIcon(ItemImage(3));
+    MakeAction(
+        "NewWebsite", tr("&Website"), tr("New Website"), [&f] { f.OnNewWebsite(); },
+        QKeySequence("Ctrl+W"))
+        ->setIcon(ItemImage(4));
+    MakeAction(
+        "NewAddr", tr("&Address"), tr("New Address"), [&f] { f.OnNewAddr(); },
+        QKeySequence("Ctrl+A"))
+        ->setIcon(ItemImage(5));
+    MakeAction(
+        "NewEMail", tr("&E-Mail"), tr("New E-mail Address"), [&f] { f.OnNewEMail(); },
+        QKeySequence("Ctrl+E"))
+        ->setIcon(ItemImage(7));
+    MakeAction(
+        "NewPhone", tr("&Phone"), tr("New Phone Number"), [&f] { f.OnNewPhone(); },
+        QKeySequence("Ctrl+N"))
+        ->setIcon(ItemImage(6));
+    MakeAction(
+        "NewFax", tr("&Fax"), tr("New Fax Number"), [&f] { f.OnNewFax(); }, QKeySequence("Ctrl+F"))
+        ->setIcon(ItemImage(8));
+    MakeAction(
+        "NewDate", tr("&Reminder"), tr("New Reminder"), [&f] { f.NewDateBtnClick(); },
+        QKeySequence("Ctrl+R"))
+        ->setIcon(ItemImage(9));
+    MakeAction(
+        "DocItem", tr("&Document"), tr("New Document"), [&f] { f.DocItemClick(); },
+        QKeySequence("Ctrl+D"))
+        ->setIcon(ItemImage(13));
+
+    // File. Import, publish and printing are not available in this version.
+    QAction* a = MakeAction("ImportBtn", tr("&Import..."),
+                            tr("Import | Import data from another file type"), nullptr);
+    a->setIcon(Art("import"));
+    a->setEnabled(false);
+    a = MakeAction("PublishBtn", tr("P&ublish..."),
+                   tr("Publish | Export your data for use by other people or other programs"),
+                   nullptr);
+    a->setIcon(Art("publish"));
+    a->setEnabled(false);
+    a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), nullptr);
+    a->setIcon(Art("print"));
+    a->setEnabled(false);
+    MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(), nullptr)->setEnabled(false);
+    MakeAction("Save1", tr("&Save"), tr("Save all changes"), [&f] { f.Save1Click(); });
+    MakeAction("Revert1", tr("R&evert"), tr("Revert to the last saved data"),
+               [&f] { f.Revert1Click(); });
+    MakeAction("ExitItem", tr("E&xit"), tr("Exit the program"), [this] { emit ExitRequested(); });
+
+    // Edit.
+    MakeAction(
+        "CutBtn", tr("Cu&t"), tr("Cut | Cut selected items and place on the clipboard"),
+        [&f] { f.CutBtnClick(); }, QKeySequence("Ctrl+X"))
+        ->setIcon(Art("cut"));
+    MakeAction(
+        "CopyBtn", tr("&Copy"), tr("Copy | Copy selected items to the clipboard"),
+        [&f] { f.CopyBtnClick(); }, QKeySequence("Ctrl+C"))
+        ->setIcon(Art("copy"));
+    MakeAction(
+        "PasteBtn", tr("&Paste"), tr("Paste | Paste data from the clipboard"),
+        [&f] { f.PasteBtnClick(); }, QKeySequence("Ctrl+V"))
+        ->setIcon(Art("paste"));
+    MakeAction(
+        "DeleteBtn", tr("&Delete"), tr("Delete | Delete the selected item(s)"),
+        [&f] { f.DeleteBtnClick("DeleteBtn"); }, QKeySequence("Shift+Del"))
+        ->setIcon(Art("delete"));
+    MakeAction("SelectAll1", tr("&Select All"), tr("Select all items in the right-hand pane"),
+               [&f] { f.SelectAll1Click(); });
+    MakeAction(
+        "FindItem", tr("&Find"),
+        tr("Search for item with title containing text specified in \"Find\""),
+        [&f] { f.FindItemClick(); }, QKeySequence(Qt::Key_F3));
+
+    // View.
+    MakeAction("ToggleMainWindow", tr("&Toggle Main Window"),
+               tr("Switch between the two main window setups"),
+               [&f] { f.ToggleMainWindowClick(); });
+    MakeAction("OptionsItem", tr("&Options..."), tr("Program options"), nullptr)->setEnabled(false);
+    FViewMenuGroup = new QActionGroup(this);
+    FViewButtonGroup = new QActionGroup(this);
+    static const char* const menuNames[] = {"LargeIcons", "SmallIcons", "List", "Details"};
+    static const char* const buttonNames[] = {"ViewTypeBtn1", "ViewTypeBtn2", "ViewTypeBtn3",
+                                              "ViewTypeBtn4"};
+    const QString menuCaptions[] = {tr("Lar&ge Icons"), tr("S&mall Icons"), tr("&List"),
+                                    tr("&Details")};
+    const QString buttonHints[] = {tr("Large Icons | Change right-hand pane to large icon view"),
+                                   tr("Small Icons | Change right-hand pane to small icon view"),
+                                   tr("List | Change right-hand pane to list view"),
+                                   tr("Details | Change right-hand pane to detail view")};
+    static const char* const buttonIcons[] = {"view-large", "view-small", "view-list",
+                                              "view-details"};
+    for (int tag = 1; tag <= 4; ++tag) {
+        QAction* m = MakeAction(menuNames[tag - 1], menuCaptions[tag - 1],
+                                tr("Change icon view for right-hand pane"),
+                                [&f, tag] { f.CmViewShowFormat(tag); });
+        m->setCheckable(true);
+        m->setData(tag);
+        FViewMenuGroup->addAction(m);
+        QAction* b = MakeAction(buttonNames[tag - 1], QString(menuCaptions[tag - 1]).remove(u'&'),
+                                buttonHints[tag - 1], [&f, tag] { f.BnViewShowFormat(tag); });
+        b->setCheckable(true);
+        b->setData(tag);
+        b->setIcon(Art(buttonIcons[tag - 1]));
+        FViewButtonGroup->addAction(b);
+    }
+
+    // Filters: at most one down, both may be up.
+    a = MakeAction("FilterBtn1", tr("Any"), tr("Filter|Show items matching ANY selected category"),
+                   nullptr);
+    a->setCheckable(true);
+    a->setIcon(Art("filter-any"));
+    connect(a, &QAction::triggered, this,
+            [this](bool down) { Guarded([&] { FForm.FilterBtn1Click(1, down); }); });
+    a = MakeAction("FilterBtn2", tr("All"),
+                   tr("Filter|Show items matching ALL selected categories"), nullptr);
+    a->setCheckable(true);
+    a->setIcon(Art("filter-all"));
+    connect(a, &QAction::triggered, this,
+            [this](bool down) { Guarded([&] { FForm.FilterBtn1Click(2, down); }); });
+
+    MakeAction("GetUrlBtn", tr("&Get Browser URL"),
+               tr("Get Browser URL | Capture the URL of the current page from your Web Browser"),
+               [&f] { f.GetUrlBtnClick(); })
+        ->setIcon(Art("get-url"));
+    MakeAction("UpOneBtn", tr("Up"), tr("Up one level"), [&f] {
+        f.UpOneBtnClick();
+    })->setIcon(Art("up-one-level"));
+    a = MakeAction("PopupButton1", tr("Tools"), tr("Tools"), nullptr);
+    a->setIcon(Art("tools"));
+    a->setEnabled(false);
+
+    // Help.
+    MakeAction("ContentsItem", tr("&Contents"), tr("Help contents"),
+               [this] { ShowHelpTopic(0, this); });
+    MakeAction("HelpBtn", tr("Help"), tr("Help"), [this] {
+        ShowHelpTopic(0, this);
+    })->setIcon(Art("help"));
+    MakeAction(
+        "HelpTopic", tr("Help"), QString(), [this] { ShowHelpTopic(1003, this); },
+        QKeySequence(Qt::Key_F1));
+    MakeAction("AboutItem", tr("&About..."), tr("About this program"),
+               [this] { ShowAboutBox(this); });
+
+    // Popup.
+    MakeAction("ListPaneOpen", tr("&Open"), tr("Open the selected item"),
+               [&f] { f.ListPaneOpenClick(); });
+    MakeAction("ListPaneMail", tr("Send &Mail"), tr("Send e-mail"),
+               [&f] { f.ListPaneMailClick(); });
+    MakeAction("ListPaneFax", tr("Send &Fax"), tr("Send a fax"), [&f] { f.ListPaneFaxClick(); });
+    MakeAction("ListPaneDial", tr("&Dial"), tr("Dial the number"), [&f] { f.ListPaneDialClick(); });
+    MakeAction("ListPaneBrowse", tr("&Browse"), tr("Open in the web browser"),
+               [&f] { f.ListPaneBrowseClick(); });
+    MakeAction("ListPaneAdvance", tr("&Advance Date"), tr("Advance the reminder to its next date"),
+               [&f] { f.ListPaneAdvanceClick(); });
+    MakeAction("ListPaneLaunch", tr("&Launch"), tr("Open the document or start the tool"),
+               [&f] { f.ListPaneLaunchClick(); });
+    MakeAction("ListPaneCut", tr("Cu&t"), tr("Cut selected items and place on the clipboard"),
+               [&f] { f.CutBtnClick(); });
+    MakeAction("ListPaneCopy", tr("&Copy"), tr("Copy selected items to the clipboard"),
+               [&f] { f.CopyBtnClick(); });
+    MakeAction("ListPaneDelete", tr("&Delete"), tr("Delete the selected item(s)"),
+               [&f] { f.DeleteBtnClick("ListPaneDelete"); });
+    MakeAction("ListPaneRename", tr("&Rename"), tr("Rename the selected item"),
+               [&f] { f.ListPaneRenameClick(); });
+    MakeAction("ListPaneProps", tr("&Properties"), tr("Edit the properties of the selected item"),
+               [&f] { f.ListPanePropsClick(); });
+
+    // The New Item Bar's buttons carry captions of their own.
+    struct TNewButton {
+        const char* Name;
+        QString Caption;
+        const char* Command;
+    };
+    const TNewButton newButtons[] = {
+        {"NewFolderBtn", tr("Fo&lder"), "NewFolder"}, {"NewOrgBtn", tr("&Org"), "NewOrg"},
+        {"NewTeamBtn", tr("&Team"), "NewTeam"},       {"NewPersonBtn", tr("&Person"), "NewPerson"},
+        {"NewWebBtn", tr("&Web"), "NewWebsite"},      {"NewAddrBtn", tr("&Addr"), "NewAddr"},
+        {"NewPhoneBtn", tr("Pho&ne"), "NewPhone"},    {"NewEMailBtn", tr("E-&mail"), "NewEMail"},
+        {"NewFaxBtn", tr("Fa&x"), "NewFax"},          {"NewDateBtn", tr("Remin&d"), "NewDate"}};
+    for (const TNewButton& nb : newButtons) {
+        QAction* target = Command(nb.Command);
+        QAction* b =
+            MakeAction(nb.Name, nb.Caption, target->toolTip(), [target] { target->trigger(); });
+        b->setIcon(target->icon());
+    }
+}
+
+void TMainWindow::BuildMenus() {
+    auto add = [this](QMenu* m, std::initializer_list<const char*> names) {
+        for (const char* n : names) {
+            if (!*n)
+                m->addSeparator();
+            else
+                m->addAction(Command(n));
+        }
+    };
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* fileNew = file->addMenu(tr("&New"));
+    add(fileNew, {"NewFolder", "NewOrg", "NewTeam", "NewPerson", "NewWebsite"});
+    add(file, {"", "ImportBtn", "PublishBtn", "", "Save1", "Revert1", "", "PrintBtn",
+               "PrinterSetupItem", "", "ExitItem"});
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    add(edit, {"CutBtn", "CopyBtn", "PasteBtn", "DeleteBtn", "", "SelectAll1", "", "FindItem"});
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    const QString barCaptions[] = {tr("Tool&bar"), tr("&New Item Bar"), tr("&Find Bar"),
+                                   tr("T&ip Bar")};
+    static const char* const barNames[] = {"Toolbar1", "NewItemBar1", "FindBar1", "TipBar2"};
+    for (int i = 0; i < 4; ++i) {
+        FBarItems[i] = MakeAction(barNames[i], barCaptions[i], tr("Show or hide the bar"), nullptr);
+        FBarItems[i]->setCheckable(true);
+        FBarItems[i]->setChecked(true);
+        view->addAction(FBarItems[i]);
+    }
+    FStatusBarItem =
+        MakeAction("StatusBar1", tr("&Status Bar"), tr("Show or hide the status bar"), nullptr);
+    FStatusBarItem->setCheckable(true);
+    FStatusBarItem->setChecked(true);
+    connect(FStatusBarItem, &QAction::toggled, this,
+            [this](bool on) { statusBar()->setVisible(on); });
+    view->addAction(FStatusBarItem);
+    view->addSeparator();
+    view->addActions(FViewMenuGroup->actions());
+    add(view, {"", "ToggleMainWindow", "", "OptionsItem"});
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, {"ContentsItem", "", "AboutItem"});
+
+    FListPopup = new QMenu(this);
+    FListPopup->setObjectName("ListPopup");
+    add(FListPopup, {"ListPaneOpen", "ListPaneMail", "ListPaneFax", "ListPaneDial",
+                     "ListPaneBrowse", "ListPaneAdvance", "ListPaneLaunch", ""});
+    QMenu* popupNew = FListPopup->addMenu(tr("&New"));
+    add(popupNew,
+        {"NewAddr", "NewEMail", "NewPhone", "NewFax", "NewWebsite", "NewDate", "DocItem"});
+    QMenu* popupEdit = FListPopup->addMenu(tr("&Edit"));
+    add(popupEdit, {"ListPaneCut", "ListPaneCopy", "ListPaneDelete", "ListPaneRename"});
+    add(FListPopup, {"", "ListPaneProps"});
+}
+
+void TMainWindow::BuildToolbars() {
+    auto makeBar = [this](int tag, const char* name, const QString& caption) {
+        auto* bar = new QToolBar(caption, this);
+        bar->setObjectName(name);
+        bar->setAllowedAreas(Qt::TopToolBarArea);
+        bar->setFloatable(true);
+        bar->setMovable(true);
+        bar->setIconSize(QSize(20, 20));
+        FBars[tag] = bar;
+        // The View menu item and the bar follow each other.
+        connect(FBarItems[tag], &QAction::triggered, bar, &QWidget::setVisible);
+        connect(bar, &QToolBar::visibilityChanged, this, [this, tag](bool visible) {
+            if (!FEnding && (isVisible() || !visible)) FBarItems[tag]->setChecked(visible);
+        });
+        return bar;
+    };
+    QToolBar* tools = makeBar(0, "SpeedPanel", tr("Toolbar"));
+    for (const char* n : {"ImportBtn",
+                          "PublishBtn",
+                          "PrintBtn",
+                          "",
+                          "FilterBtn1",
+                          "FilterBtn2",
+                          "",
+                          "CutBtn",
+                          "CopyBtn",
+                          "PasteBtn",
+                          "DeleteBtn",
+                          "",
+                          "ViewTypeBtn1",
+                          "ViewTypeBtn2",
+                          "ViewTypeBtn3",
+                          "ViewTypeBtn4",
+                          "",
+                          "GetUrlBtn",
+                          "PopupButton1",
+                          "HelpBtn"}) {
+        if (!*n)
+            tools->addSeparator();
+        else
+            tools->addAction(Command(n));
+    }
+    addToolBar(Qt::TopToolBarArea, tools);
+
+    addToolBarBreak(Qt::TopToolBarArea);
+    QToolBar* items = makeBar(1, "NewItemPanel", tr("New Item Bar"));
+    items->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    items->setIconSize(QSize(16, 16));
+    for (const char* n :
+         {"NewFolderBtn", "NewOrgBtn", "NewTeamBtn", "NewPersonBtn", "NewWebBtn", "", "NewAddrBtn",
+          "NewPhoneBtn", "NewEMailBtn", "NewFaxBtn", "NewDateBtn"}) {
+        if (!*n)
+            items->addSeparator();
+        else
+            items->addAction(Command(n));
+    }
+    addToolBar(Qt::TopToolBarArea, items);
+
+    addToolBarBreak(Qt::TopToolBarArea);
+    QToolBar* find = makeBar(2, "FindPanel", tr("Find"));
+    auto* label = new QLabel(tr("F&ind:"));
+    label->setContentsMargins(4, 0, 4, 0);
+    FFindEdit = new QLineEdit;
+    FFindEdit->setObjectName("FindEditBox");
+    FFindEdit->setStatusTip(tr("Type the title of the entry to find"));
+    FFindEdit->setToolTip(FFindEdit->statusTip());
+    FFindEdit->setFixedWidth(160);
+    FFindEdit->setClearButtonEnabled(true);
+    label->setBuddy(FFindEdit);
+    connect(FFindEdit, &QLineEdit::textChanged, this, &TMainWindow::FindTextEdited);
+    find->addWidget(label);
+    find->addWidget(FFindEdit);
+    find->addAction(Command("UpOneBtn"));
+    addToolBar(Qt::TopToolBarArea, find);
+
+    QToolBar* tips = makeBar(3, "TipBar1", tr("Tip Bar"));
+    QAction* bulb = MakeAction("TipBulb", tr("Tip"), tr("Help with Tip..."), [this] {
+        int context = FForm.TipBar.HelpContext();
+        if (context > 0) ShowHelpTopic(context, this);
+    });
+    bulb->setIcon(Art("tip"));
+    tips->addAction(bulb);
+    FTipLabel = new QLabel;
+    FTipLabel->setObjectName("TipLabel");
+    FTipLabel->setMinimumWidth(200);
+    FTipLabel->setTextFormat(Qt::PlainText);
+    tips->addWidget(FTipLabel);
+    QAction* prev = MakeAction("TipPrev", tr("Previous Tip"), tr("Previous tip"), [this] {
+        FForm.TipBar.Previous();
+        ShowTip();
+    });
+    prev->setIcon(Art("arrow-up"));
+    QAction* next = MakeAction("TipNext", tr("Next Tip"), tr("Next tip"), [this] {
+        FForm.TipBar.Next();
+        ShowTip();
+    });
+    next->setIcon(Art("arrow-down"));
+    tips->addAction(prev);
+    tips->addAction(next);
+    addToolBar(Qt::TopToolBarArea, tips);
+    ShowTip();
+}
+
+void TMainWindow::BuildStatusBar() {
+    const int widths[3] = {350, 75, 500};
+    for (int i = 0; i < 3; ++i) {
+        FPanels[i] = new QLabel;
+        FPanels[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        FPanels[i]->setMinimumWidth(i == 1 ? widths[i] : 40);
+        FPanels[i]->setTextFormat(Qt::PlainText);
+        statusBar()->addWidget(FPanels[i], i == 1 ? 0 : widths[i]);
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TMainWindow::ShowTip() {
+    FTipLabel->setText(FromStored(FForm.TipBar.Text()));
+    if (QAction* bulb = Command("TipBulb")) bulb->setEnabled(FForm.TipBar.BulbEnabled());
+}
+
+void TMainWindow::SyncFilterButtons() {
+    Command("FilterBtn1")->setChecked(FForm.Filter.FilterBtn1Down);
+    Command("FilterBtn2")->setChecked(FForm.Filter.FilterBtn2Down);
+}
+
+void TMainWindow::FindTextEdited(const QString& text) {
+    Guarded([&] { FForm.FindEditBoxChange(ToStored(text)); });
+    SyncFindTimer(true);
+}
+
+void TMainWindow::FindTimerFired() {
+    Guarded([this] { FForm.SearchTimeTimer(); });
+    SyncFindTimer(false);
+}
+
+void TMainWindow::SyncFindTimer(bool restart) {
+    if (!FForm.SearchTimeEnabled)
+        FSearchTime.stop();
+    else if (restart || !FSearchTime.isActive())
+        FSearchTime.start();
+}
+
+void TMainWindow::SaveBars(ISettings& settings) const {
+    settings.WriteString("Toolbars", "State", saveState().toBase64().toStdString());
+    settings.WriteInteger("Toolbars", "StatusBar", FStatusBarItem->isChecked() ? 1 : 0);
+}
+
+void TMainWindow::RestoreBars(const ISettings& settings) {
+    std::string state = settings.ReadString("Toolbars", "State", "");
+    if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    for (int i = 0; i < 4; ++i)
+        FBarItems[i]->setChecked(!FBars[i]->isHidden());
+    FStatusBarItem->setChecked(settings.ReadInteger("Toolbars", "StatusBar", 1) != 0);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "shell/MainFormView.h"
+#include "shell/ui/PaneViews.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <string>
+
+class TMainForm;
+class TTreeModel;
+class TItemListModel;
+class TProgressWindow;
+class ISettings;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QToolBar;
+class QItemSelection;
+
+// The main window "Merrowin:": the folder tree and the item list with their
+// menus, toolbars and status bar, over the TMainForm presenter. It shows what
+// the presenter holds and hands every user action to it.
+class TMainWindow : public QMainWindow, public IMainFormView, private IPaneHost {
+    Q_OBJECT
+public:
+    explicit TMainWindow(TMainForm& form, QWidget* parent = nullptr);
+    ~TMainWindow() override;
+
+    // The presenter was created (data loaded): show what it holds.
+    void Loaded();
+
+    // The command line the first showing opens (program path first).
+    void SetCommandLine(const std::string& text) { FCommandLine = text; }
+    // While ending, closing really closes instead of hiding.
+    void SetEnding() { FEnding = true; }
+
+    // Toolbar places and visibility, status bar visibility ([Toolbars]).
+    void SaveBars(ISettings& settings) const;
+    void RestoreBars(const ISettings& settings);
+
+    // The named command (its control name, e.g. "Save1", "CutBtn"), or null.
+    QAction* Command(const std::string& name) const;
+    QMenu* ListPopup() const { return FListPopup; }
+    // The item list's view that shows (icons and list, or details).
+    QAbstractItemView* ActiveListView() const;
+    // Prepares the popup for the current target as a right click would.
+    void PreparePopup();
+
+    // --- IMainFormView ----------------------------------------------------
+    void TreeSelectionChanged(TTreeNode* node) override;
+    void BeginEditNode(TTreeNode* node) override;
+    void BeginEditRow(int row) override;
+    void ListChanged() override;
+    void ListSelectionChanged() override;
+    void ScrollToRow(int row) override;
+    void FocusPane(TPane pane) override;
+    void StatusChanged() override;
+    void FilterModeChanged() override;
+    void ViewStyleChanged() override;
+    void ProgressChanged() override;
+    TWinSetup GetSetup() const override;
+    void ApplySetup(const TWinSetup& setup) override;
+    void ShowMainWindow() override;
+
+signals:
+    // File > Exit: the program ends by its ordinary path.
+    void ExitRequested();
+    // The status or the tray tooltip text changed.
+    void TrayToolTipChanged();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // --- IPaneHost --------------------------------------------------------------
+    void PaneFocused(TPane pane) override;
+    void PaneContextMenu(TPane pane, const QPoint& globalPos, const QModelIndex& at) override;
+    bool PaneDragOver(TPane pane, const QMimeData* data, const QModelIndex& at) override;
+    void PaneDrop(TPane pane, const QMimeData* data, const QModelIndex& at) override;
+    void PaneStartDrag(TPane pane) override;
+    bool PaneMayEdit(TPane pane, const QModelIndex& index) override;
+
+    void BuildPanes();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolbars();
+    void BuildStatusBar();
+    QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
+                        std::function<void()> handler, const QKeySequence& key = {});
+
+    void TreeCurrentChanged(const QModelIndex& current);
+    void ListSelectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
+    void FilterItemChanged(QListWidgetItem* item);
+    void FillFilterList();
+    void FindTextEdited(const QString& text);
+    void FindTimerFired();
+    void SyncFindTimer(bool restart);
+    void SyncFilterButtons();
+    void ShowTip();
+    void ApplyLeftWidth();
+    void SplitterMoved(int pos);
+    void ApplyViewStyle();
+    void FirstShow();
+
+    TMainForm& FForm;
+    TTreeModel* FTreeModel = nullptr;
+    TItemListModel* FListModel = nullptr;
+    TFolderTreeView* FTree = nullptr;
+    TItemIconView* FIconView = nullptr;
+    TItemDetailsView* FDetailsView = nullptr;
+    QListWidget* FFilterList = nullptr;
+    QStackedWidget* FLeftStack = nullptr;
+    QStackedWidget* FListStack = nullptr;
+    QSplitter* FSplitter = nullptr;
+    QLabel* FPanels[3] = {};
+    QMenu* FListPopup = nullptr;
+    QActionGroup* FViewMenuGroup = nullptr;
+    QActionGroup* FViewButtonGroup = nullptr;
+    QToolBar* FBars[4] = {};
+    QAction* FBarItems[4] = {};
+    QAction* FStatusBarItem = nullptr;
+    QLineEdit* FFindEdit = nullptr;
+    QLabel* FTipLabel = nullptr;
+    QTimer FSearchTime;
+    TProgressWindow* FProgress = nullptr;
+    std::map<std::string, QAction*> FCommands;
+
+    std::string FCommandLine;
+    bool FFirstShow = true;
+    bool FEnding = false;
+    int FSyncing = 0; // > 0 while the window itself changes views
+};
