@@ -1,16 +1,11 @@
 #include "platform/ui/ItemImages.h"
 
-namespace {
-TItemImageSource& Source() {
-    static TItemImageSource source;
-    return source;
-}
-} // namespace
-
-void SetItemImageSource(TItemImageSource source) {
-    Source() = std::move(source);
-}
+#include "platform/Services.h"
+#include "platform/ui/IconImages.h"
+#include "platform/ui/QtImageList.h"
 
 QIcon ItemImage(int index) {
-    return Source() ? Source()(index) : QIcon();
+    // Run-time icons (documents, tools) live in the program's image list.
+    if (auto* images = dynamic_cast<TQtImageList*>(Svc().Images)) return images->Icon(index);
+    return KindIcon(index);
 }

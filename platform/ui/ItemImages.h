@@ -1,13 +1,9 @@
 #pragma once
 
 #include <QIcon>
-#include <functional>
 
-// The item pictures by image index (kind pictures, document and tool icons),
-// as the main window's image lists hold them. The main window installs the
-// source; dialogs shown without one fall back to the style's pictures.
-using TItemImageSource = std::function<QIcon(int index)>;
-
-void SetItemImageSource(TItemImageSource source);
-// The picture at index; a null icon when there is no source or no such image.
+// The item pictures by image index, as the main window's image lists hold
+// them: the kind codes 0..12 (10 the open folder, 11 the due reminder, 12 the
+// root), 13 the generic document, and from 14 on the icons added at run time
+// (documents, tools). The one place that knows where the pictures come from.
 QIcon ItemImage(int index);

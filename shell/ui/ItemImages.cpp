@@ -1,16 +1,8 @@
 #include "shell/ui/ItemImages.h"
 
-#include "platform/Services.h"
 #include "platform/ui/IconImages.h"
-#include "platform/ui/QtImageList.h"
 
 #include <QPainter>
-
-QIcon ItemImage(int index) {
-    // Run-time icons (documents, tools) live in the program's image list.
-    if (auto* images = dynamic_cast<TQtImageList*>(Svc().Images)) return images->Icon(index);
-    return KindIcon(index);
-}
 
 QIcon ComposedImage(int index, int overlay, int state) {
     QIcon base = ItemImage(index);
