@@ -2,7 +2,7 @@
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
-    : Settings(settingsFile), Telephony(&Settings) {
+    : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings), Browser(Shell) {
     Services.ProgramFolder = programFolder;
     Services.Settings = &Settings;
     Services.Clock = &Clock;
@@ -13,6 +13,14 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Shell = &Shell;
     Services.Telephony = &Telephony;
     Services.Images = &Images;
+    Services.Mail = &Mail;
+    Services.Browser = &Browser;
+    // The preferred browser of the settings; a program path is used as it
+    // stands (a name ending in ".exe" from an older settings file loses it).
+    Browser.SetDefaultServer(Settings.ReadString("Browser", "DDE", "IExplore"));
+    std::string path = Settings.ReadString("Browser", "Path", "");
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0) path.resize(path.size() - 4);
+    Browser.SetDefaultApp(path);
     InstallServices(&Services);
 }
 

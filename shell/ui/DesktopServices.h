@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DesktopBrowserLink.h"
+#include "platform/DesktopMailSystem.h"
 #include "platform/IniFile.h"
 #include "platform/PosixShell.h"
 #include "platform/RandomSource.h"
@@ -14,8 +16,8 @@
 #include <string>
 
 // The desktop program's services: "kex.ini", the system clock, the locale,
-// the Qt clipboard and views, the shell and the dialer. Installed for its
-// lifetime.
+// the Qt clipboard and views, the shell, the dialer, the mail composer and
+// the browser. Installed for its lifetime.
 class TDesktopServices {
 public:
     // programFolder: where the data files live; settingsFile: "kex.ini".
@@ -34,4 +36,6 @@ public:
     TPosixShell Shell;
     TDesktopTelephony Telephony;
     TQtImageList Images;
+    TDesktopMailSystem Mail;
+    TDesktopBrowserLink Browser;
 };
