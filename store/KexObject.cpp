@@ -282,8 +282,10 @@ void TKexObject::GetClipboardText(std::string& text) const { text = FTarget; }
 // --- free functions -----------------------------------------------------------
 
 bool IsUrl(const std::string& text) {
-    static const char* const schemes[] = {"http:",   "wais:",   "news:",  "ftp:",
-                                          "mailto:", "gopher:", "telnet:"};
+    // https is taken as well: refusing it would silently drop almost every
+    // website entered today.
+    static const char* const schemes[] = {"http:",   "https:",  "wais:",  "news:",
+                                          "ftp:",    "mailto:", "gopher:", "telnet:"};
     if (text.size() <= 7) return false;
     for (const char* s : schemes) {
         std::string_view scheme(s);

@@ -33,7 +33,8 @@ TEST(IsUrl, SchemesAndLength) {
         bool Expected;
     } cases[] = {{"mailto:", false},     {"mailto:x", true},  {"http://", false},
                  {"http://a", true},      {"HTTP://A", true},   {"ftp:abcd", true},
-                 {"file:///etc/passwd", false}, {"", false},   {"Gopher:xx", true}};
+                 {"file:///etc/passwd", false}, {"", false},   {"Gopher:xx", true},
+                 {"https://a", true},     {"HTTPS:/x", true},  {"https:/", false}};
     for (const auto& c : cases) EXPECT_EQ(IsUrl(c.Text), c.Expected) << c.Text;
     EXPECT_TRUE(LooksLikeEmail("@"));
     EXPECT_FALSE(LooksLikeEmail("postmaster"));
