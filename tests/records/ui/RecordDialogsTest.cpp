@@ -151,7 +151,7 @@ TEST_F(RecordDialogs, NewPersonFilledOnEveryPageCreatesItsFivePrimaryItems) {
         pages->setCurrentIndex(4);
         auto* web = Child<QComboBox>(d, "Web");
         EXPECT_EQ(web->currentText(), "http://");
-        EXPECT_EQ(web->count(), 7);
+        EXPECT_EQ(web->count(), 8);
         TypeInto(web->lineEdit(), "example.org");
         Click(d, "OKBtn");
     });
