@@ -6,6 +6,9 @@
 #include "support/TestServices.h"
 
 #include <gtest/gtest.h>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -162,14 +165,33 @@ TEST_F(DataFileTest, FailedLoadKeepsTheFileAsBackupAtTheNextSave) {
     EXPECT_EQ(ReadText(svc.File("tavi.bak")), "older");
 }
 
-TEST_F(DataFileTest, SaveReplacesAtomicallyAndKeepsOldFileOnFailure) {
+TEST_F(DataFileTest, SaveThatFailsPartWayKeepsTheOldFileWhole) {
     Load(kExample);
-    // A read-only folder: the temporary file cannot be made, the old file stays.
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
-    ::chmod(svc.Home.Path().c_str(), 0555);
-    EXPECT_THROW(SaveDataFile(tree), EInOutError);
-    ::chmod(svc.Home.Path().c_str(), 0755);
+    root->Child(0)->Data()->SetComment(std::string(4096, 'x'));
+    // A file-size limit makes the write fail part way, as a full disk would.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    bool raised = false;
+    try {
+        SaveDataFile(tree);
+    } catch (const EInOutError& e) {
+        raised = e.ErrorCode() == io_error::DiskFull;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(raised);
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), kExample);
+    // No temporary file is left behind.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(svc.Home.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
 }
 
 TEST_F(DataFileTest, WriteToFullDeviceRaisesDiskFull) {
