@@ -67,6 +67,9 @@ void TMainForm::Create() {
     // A damaged data file still leaves a usable window behind the error: what
     // was read stays, sorted and shown, before the error reaches the caller.
     auto finish = [&] {
+        // The file need not be in tree order (written by another program or
+        // an import): show it sorted as everything else is.
+        Folders.SortAll();
         SelectNode(root);
         ActivePane = TPane::Folders;
         if (FView) {

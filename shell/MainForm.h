@@ -107,7 +107,8 @@ public:
     void FoldersEdited(TTreeNode* node, const std::string& text);
     void MainItemsEdited(int row, const std::string& text);
     void ListPanePropsClick();
-    void MainItemsDblClick();
+    // row: the double-clicked row; -1 for the first selected one.
+    void MainItemsDblClick(int row = -1);
     void ListPaneMailClick();
     void ListPaneFaxClick();
     void ListPaneDialClick();
@@ -175,6 +176,8 @@ private:
     // The row showing the record, else the first row captioned text; -1: none.
     int FindRow(const TKexObject* record, const std::string& caption) const;
     void SelectOnlyRow(int row);
+    // Selects the list row of a record just created by a New command.
+    void SelectNewRow(const TKexObject* record);
     // True when dropping the dragged tree records on target would put a node
     // below itself.
     bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;

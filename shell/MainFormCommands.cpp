@@ -58,11 +58,13 @@ void TMainForm::NewTreeRecord(uint8_t kind, const std::string& title) {
     }
     if (!ok) {
         Folders.Delete(c.Node);
-    } else {
-        if (kind == kindWeb) c.Node->SetText(c.Object->GetTitle());
-        parent->SortChildren();
+        RefreshList();
+        return;
     }
+    if (kind == kindWeb) c.Node->SetText(c.Object->GetTitle());
+    parent->SortChildren();
     RefreshList();
+    SelectNewRow(c.Object);
 }
 
 void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title) {
@@ -70,8 +72,25 @@ void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title) {
     if (!Selected || !Selected->Data()) return;
     TTreeNode* owner = Selected;
     TCreated c = CreateObject(kind, title, "", "", owner, "", 0);
-    if (!c.Object->EditNew(nullptr)) DeleteListItem(owner, c.Object);
+    if (!c.Object->EditNew(nullptr)) {
+        DeleteListItem(owner, c.Object);
+        RefreshList();
+        return;
+    }
     RefreshList();
+    SelectNewRow(c.Object);
+}
+
+void TMainForm::SelectNewRow(const TKexObject* record) {
+    // What was just made is what the user acts on next: it becomes the
+    // list's only selected row, in view.
+    // A filter may hide it.
+    int row = -1;
+    for (size_t i = 0; i < MainItems.size() && row < 0; ++i)
+        if (MainItems[i].Data == record) row = static_cast<int>(i);
+    if (row < 0) return;
+    SelectOnlyRow(row);
+    if (FView) FView->ScrollToRow(row);
 }
 
 void TMainForm::OnNewFolder() {
@@ -194,8 +213,11 @@ void TMainForm::ListPanePropsClick() {
 
 // --- item actions ------------------------------------------------------------------
 
-void TMainForm::MainItemsDblClick() {
-    TKexObject* r = SelectedRowObject();
+void TMainForm::MainItemsDblClick(int row) {
+    // The double-clicked row acts, even where other rows are selected too.
+    TKexObject* r = row >= 0 && row < static_cast<int>(MainItems.size())
+                        ? MainItems[static_cast<size_t>(row)].Data
+                        : SelectedRowObject();
     if (!r) return;
     TTreeNode* before = Selected;
     r->DefaultAction();
@@ -260,7 +282,9 @@ void TMainForm::FoldersDragDrop(TPane source, TTreeNode* target) {
     if (source == TPane::Folders) {
         if (!Selected) return;
         if (MoveNodeTo(Selected, target)) target->SortChildren();
-        RefreshList(); // the selected node's path changed
+        // The moved node stays selected: the tree shows it at its new place
+        // and the list and path follow.
+        SelectNode(Selected);
         return;
     }
     TTreeNode* owner = Selected;

@@ -99,6 +99,13 @@ void TMainWindow::BuildPanes() {
         true, FTree));
     connect(FTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { TreeCurrentChanged(current); });
+    // A click on the tree's empty space clears its selection, yet the list
+    // still shows the selected node: keep that node marked.
+    connect(FTree->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (FSyncing || FTree->selectionModel()->hasSelection()) return;
+        QMetaObject::invokeMethod(
+            this, [this] { TreeSelectionChanged(FForm.Selected); }, Qt::QueuedConnection);
+    });
     // A node added below the root shows at once.
     connect(FTreeModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent) {
         if (parent.isValid() && !parent.parent().isValid()) FTree->expand(parent);
@@ -159,8 +166,10 @@ void TMainWindow::BuildPanes() {
     for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(FIconView),
                                  static_cast<QAbstractItemView*>(FDetailsView)}) {
         v->setFrameShape(QFrame::NoFrame);
-        connect(v, &QAbstractItemView::doubleClicked, this,
-                [this] { Guarded([this] { FForm.MainItemsDblClick(); }); });
+        connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+            int row = index.row();
+            Guarded([this, row] { FForm.MainItemsDblClick(row); });
+        });
     }
     connect(FIconView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TMainWindow::ListSelectionEdited);
@@ -345,7 +354,7 @@ void TMainWindow::TreeSelectionChanged(TTreeNode* node) {
         FTree->selectionModel()->clearCurrentIndex();
         return;
     }
-    if (FTree->currentIndex() != index)
+    if (FTree->currentIndex() != index || !FTree->selectionModel()->isSelected(index))
         FTree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     FTree->scrollTo(index);
 }

@@ -154,9 +154,27 @@ TEST_F(CommandsFixture, NodeIsNeverDroppedOntoItselfOrItsDescendants) {
     EXPECT_EQ(ann->Parent(), friends);
 
     form.SetActivePane(TPane::Folders);
+    view.SelectedNodes.clear();
     form.FoldersDragDrop(TPane::Folders, work);
     EXPECT_EQ(friends->Parent(), work);
     EXPECT_EQ(form.TrayToolTip, "[My Contacts/Work/Friends]");
+    // The view is told again, so that the tree shows the node at its new place.
+    EXPECT_EQ(view.SelectedNodes, (std::vector<TTreeNode*>{friends}));
+}
+
+TEST_F(CommandsFixture, DoubleClickActsOnTheClickedRowNotTheFirstSelected) {
+    SelectRows({"Home", "Mail"});
+    int annRow = -1;
+    for (size_t i = 0; i < form.MainItems.size(); ++i)
+        if (form.MainItems[i].Caption == "Ann") annRow = static_cast<int>(i);
+    ASSERT_GE(annRow, 0);
+    form.MainItemsDblClick(annRow); // a container's default action opens it
+    EXPECT_EQ(form.Selected, ann);
+
+    form.SelectNode(friends);
+    SelectRows({"Ann"});
+    form.MainItemsDblClick(); // no row given: the selected one
+    EXPECT_EQ(form.Selected, ann);
 }
 
 TEST_F(CommandsFixture, DropFromTheListMovesNodesAndItemsToTheTarget) {
@@ -196,6 +214,39 @@ TEST_F(CommandsFixture, NewPersonCancelledIsRemovedAndAcceptedIsListed) {
     form.OnNewPerson();
     EXPECT_EQ(ChildTexts(friends), (Strings{"Ann", "Bob"}));
     EXPECT_EQ(Captions(), (Strings{"Ann", "Bob", "Home", "Mail"}));
+}
+
+TEST_F(CommandsFixture, AcceptedNewRecordBecomesTheOnlySelectedRowInView) {
+    svc.Views.On<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
+        d.FormShow();
+        d.Title = "Bob";
+        return mrOk;
+    });
+    svc.Views.On<TEditAddressDlg>("TEditAddressDlg", [](TEditAddressDlg& d) {
+        d.AddrTitle = "Work";
+        d.Addr = "1 A St";
+        return mrOk;
+    });
+    auto selected = [&] {
+        Strings out;
+        for (const auto& r : form.MainItems)
+            if (r.Selected) out.push_back(r.Caption);
+        return out;
+    };
+    SelectRows({"Mail"});
+    form.OnNewPerson();
+    EXPECT_EQ(selected(), (Strings{"Bob"}));
+    ASSERT_FALSE(view.Scrolled.empty());
+    EXPECT_EQ(form.MainItems[static_cast<size_t>(view.Scrolled.back())].Caption, "Bob");
+
+    form.OnNewAddr();
+    EXPECT_EQ(selected(), (Strings{"Work"}));
+    EXPECT_EQ(form.MainItems[static_cast<size_t>(view.Scrolled.back())].Caption, "Work");
+
+    // A cancelled one leaves no selection behind.
+    svc.Views.On<TEditAddressDlg>("TEditAddressDlg", [](TEditAddressDlg&) { return mrCancel; });
+    form.OnNewAddr();
+    EXPECT_TRUE(selected().empty());
 }
 
 TEST_F(CommandsFixture, NewDetailItemCancelledIsRemoved) {

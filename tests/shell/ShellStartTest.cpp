@@ -65,6 +65,26 @@ TEST_F(MainFormFixture, DestroySavesTheDataOnlyWhenAsked) {
     EXPECT_NE(ReadText(svc.File(kDataFileName)).find("}Kept~~"), std::string::npos);
 }
 
+TEST(MainFormCreate, TreeOfAnUnsortedDataFileIsShownSortedAtEveryLevel) {
+    // Files written elsewhere (a command-line import, another program) need
+    // not be in tree order.
+    TTestServices svc;
+    WriteText(svc.File(kDataFileName), "{Params}\r\n{1 3 }Zed~~~~~~1\r\n\r\n"
+                                       "{1 0 }Work~~~~~~2\r\n\r\n{2 3 }Tom~~~~~~3\r\n\r\n"
+                                       "{2 3 }ann~~~~~~4\r\n\r\n{1 0 }Clubs~~~~~~5\r\n\r\n");
+    TTreeNodes tree;
+    TMainForm form(tree);
+    form.Create();
+    TTreeNode* root = tree.GetFirstNode();
+    std::vector<std::string> top, work;
+    for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
+        top.push_back(c->Text());
+    for (TTreeNode* c = root->Child(1)->GetFirstChild(); c; c = c->GetNextSibling())
+        work.push_back(c->Text());
+    EXPECT_EQ(top, (std::vector<std::string>{"Clubs", "Work", "Zed"}));
+    EXPECT_EQ(work, (std::vector<std::string>{"ann", "Tom"}));
+}
+
 TEST(MainFormCreate, DamagedDataFileRaisesAfterTheRootIsSelected) {
     TTestServices svc;
     WriteText(svc.File(kDataFileName), "{Params}\r\n{1 0 }Kept~~~~~~5\r\n\r\n{x");

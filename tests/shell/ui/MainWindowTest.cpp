@@ -216,6 +216,22 @@ TEST_F(MainWindowTest, ListSelectionReachesThePresenterAndComesBack) {
     EXPECT_EQ(list->selectionModel()->selectedRows().size(), 3);
 }
 
+TEST_F(MainWindowTest, TreeKeepsTheSelectedNodeMarkedAfterAClickOnItsEmptySpace) {
+    Start("{Params}\r\n{1 0 }Archive~~~~~~5\r\n\r\n");
+    window->show();
+    Settle();
+    QModelIndex archive = Tree()->model()->index(0, 0, Tree()->model()->index(0, 0));
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, Tree()->visualRect(archive).center());
+    Settle();
+    ASSERT_EQ(Form().Selected, Root()->Child(0));
+    QPoint empty = Tree()->viewport()->rect().bottomLeft() + QPoint(5, -5);
+    ASSERT_FALSE(Tree()->indexAt(empty).isValid());
+    QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, empty);
+    Settle();
+    EXPECT_EQ(Form().Selected, Root()->Child(0));
+    EXPECT_TRUE(Tree()->selectionModel()->isSelected(archive));
+}
+
 TEST_F(MainWindowTest, PopupShowsOnlyTheEntriesTheTargetSupports) {
     Start();
     TTreeNode* person = CreateObject(kindPerson, "Ann", "", "", Root(), "", 0).Node;
