@@ -61,7 +61,7 @@ void LoadTransferFile(TTreeNode* node, const std::string& fileName) {
 }
 
 void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
-                  const TCsvExport* csv) {
+                  const TCsvExport* csv, bool keepCategories) {
     if (!node) return;
     TTextWriter f(Svc().ProgramFile(fileName));
     static const TCsvExport kNoColumns;
@@ -97,6 +97,8 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
         if (!r || r->IsFilteredOut()) continue;
         if (asCsv) {
             r->WriteCsv(f, columns.CsvFields);
+        } else if (keepCategories) {
+            r->WriteObject(f, n->Level() - baseLevel + 1);
         } else {
             uint32_t categories = r->GetCategories();
             r->SetCategories(0);

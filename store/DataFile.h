@@ -35,10 +35,11 @@ struct TCsvExport {
 };
 
 // Writes node and its descendants to fileName: records (a transfer file; tree
-// records without their categories) or, with csv, comma-separated rows. Records
-// that the category filter hides are left out.
+// records without their categories, whose names mean nothing to another user,
+// unless keepCategories) or, with csv, comma-separated rows. Records that the
+// category filter hides are left out.
 void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
-                  const TCsvExport* csv = nullptr);
+                  const TCsvExport* csv = nullptr, bool keepCategories = false);
 
 // Writes the whole tree to "tavi.dat", safely (a temporary file renamed over
 // the old one).

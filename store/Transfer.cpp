@@ -48,7 +48,9 @@ void WriteListSelection(TTextWriter& f, const std::vector<TKexObject*>& selected
 
 void CopyNode(TTreeNode* node) {
     if (!node) return;
-    WriteSubtree(node, kClipFileName, false);
+    // Within the program categories mean the same everywhere, so a copy (and a
+    // cut, which is a move) keeps them, as a copy from the list does.
+    WriteSubtree(node, kClipFileName, false, nullptr, true);
     PutClipFileOnClipboard();
 }
 

@@ -16,7 +16,7 @@ namespace transfer {
 // each detail item at level 1; every record keeps its categories.
 void WriteListSelection(TTextWriter& f, const std::vector<TKexObject*>& selected);
 
-// Copies the node's subtree (WriteSubtree) to the clipboard.
+// Copies the node's subtree (WriteSubtree, keeping categories) to the clipboard.
 void CopyNode(TTreeNode* node);
 // Copies the list selection to the clipboard; nothing when it is empty.
 void CopyListSelection(const std::vector<TKexObject*>& selected);

@@ -47,7 +47,7 @@ TEST_F(TransferTest, CopiedDetailItemPastesWithSameFieldsAndId) {
     EXPECT_EQ(copy->GetNode(), b);
 }
 
-TEST_F(TransferTest, TreeCopyDropsTreeRecordCategoriesButItemsKeepTheirs) {
+TEST_F(TransferTest, TreeCopyKeepsCategoriesButExportedFilesDropThoseOfTreeRecords) {
     TTreeNode* a = Folder(root, "A", 3);
     TTreeNode* sub = Folder(a, "Sub", 5);
     Item(sub, "Item", 9);
@@ -57,11 +57,19 @@ TEST_F(TransferTest, TreeCopyDropsTreeRecordCategoriesButItemsKeepTheirs) {
     ASSERT_EQ(target->Count(), 1);
     TTreeNode* copy = target->Child(0);
     EXPECT_EQ(copy->Text(), "A");
-    EXPECT_EQ(copy->Data()->GetCategories(), 0u);
-    ASSERT_EQ(copy->Count(), 1);
-    EXPECT_EQ(copy->Child(0)->Data()->GetCategories(), 0u);
+    EXPECT_EQ(copy->Data()->GetCategories(), 3u);
+    EXPECT_EQ(copy->Child(0)->Data()->GetCategories(), 5u);
     EXPECT_EQ(copy->Child(0)->Data()->GetItem(0)->GetCategories(), 9u);
-    // The originals keep theirs.
+
+    // A transfer file for other people carries no categories on tree records;
+    // detail items keep theirs.
+    WriteSubtree(a, "out.tvd", false);
+    TTreeNode* other = Folder(root, "Other");
+    LoadTransferFile(other, "out.tvd");
+    TTreeNode* read = other->Child(0);
+    EXPECT_EQ(read->Data()->GetCategories(), 0u);
+    EXPECT_EQ(read->Child(0)->Data()->GetCategories(), 0u);
+    EXPECT_EQ(read->Child(0)->Data()->GetItem(0)->GetCategories(), 9u);
     EXPECT_EQ(a->Data()->GetCategories(), 3u);
 }
 
