@@ -44,7 +44,8 @@ std::string GenerateDataFile() {
             std::string name = "Person " + std::to_string(f) + "-" + std::to_string(p);
             line(2, 3, name, "Mr. John Doe", "met at the fair",
                  "{Pers}Mr.~~John~~~~Doe~~Home~~Work~~~~Mail~~~~0");
-            line(3, 5, "Home", "12 High Street", "", "{Addr}12 High Street~~~~~~Leeds~~~~LS1 4AB~~UK~~0");
+            line(3, 5, "Home", "12 High Street", "",
+                 "{Addr}12 High Street~~~~~~Leeds~~~~LS1 4AB~~UK~~0");
             line(3, 6, "Work", "(555)123-4567", "ext. desk", "{Phon}22~~0");
             line(3, 7, "Mail", "john.doe@example.com", "", "{Mail}0");
             line(3, 9, "Birthday", "14/3/98", "", "{Remd}2030,3,14,2~~0");
@@ -56,7 +57,8 @@ std::string GenerateDataFile() {
 class Fixture {
 public:
     Fixture() {
-        FDir = std::filesystem::temp_directory_path() / ("merrowin-bench-" + std::to_string(::getpid()));
+        FDir = std::filesystem::temp_directory_path() /
+               ("merrowin-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(FDir);
         FServices.ProgramFolder = FDir.string();
         FServices.Clock = &FClock;
@@ -118,7 +120,8 @@ void BM_SaveDataFile(benchmark::State& state) {
     Shared();
     TTreeNodes tree;
     LoadDataFile(CreateRoot(tree));
-    for (auto _ : state) SaveDataFile(tree);
+    for (auto _ : state)
+        SaveDataFile(tree);
 }
 BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMillisecond);
 

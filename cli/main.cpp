@@ -40,8 +40,8 @@ struct UsageError {
 };
 
 const char* KindName(int kind) {
-    static const char* const names[] = {"folder",   "organization", "team",     "person", "website",
-                                        "address",  "phone",        "e-mail",   "fax",    "reminder",
+    static const char* const names[] = {"folder",   "organization", "team",   "person", "website",
+                                        "address",  "phone",        "e-mail", "fax",    "reminder",
                                         "document", "root",         "tool"};
     return kind >= 0 && kind <= 12 ? names[kind] : "other";
 }
@@ -98,7 +98,8 @@ private:
             stack.pop_back();
             ++counts[r->GetKind()];
             if (r->GetDue() == 1) ++due;
-            for (const auto& item : r->Items()) stack.push_back(item.get());
+            for (const auto& item : r->Items())
+                stack.push_back(item.get());
         }
         std::printf("nodes: %d\n", FTree.Count());
         for (const auto& [kind, count] : counts)

@@ -7,14 +7,17 @@ bool IsBlank(char c) {
     auto u = static_cast<unsigned char>(c);
     return u >= 1 && u <= 32;
 }
-bool EndsItem(char c) { return static_cast<unsigned char>(c) <= 32 || c == ','; }
+bool EndsItem(char c) {
+    return static_cast<unsigned char>(c) <= 32 || c == ',';
+}
 } // namespace
 
 std::vector<std::string> SplitCommaText(std::string_view s) {
     std::vector<std::string> items;
     size_t i = 0, n = s.size();
     auto skipBlanks = [&] {
-        while (i < n && IsBlank(s[i])) ++i;
+        while (i < n && IsBlank(s[i]))
+            ++i;
     };
     skipBlanks();
     if (i >= n) return items;
@@ -36,7 +39,8 @@ std::vector<std::string> SplitCommaText(std::string_view s) {
             }
         } else {
             size_t start = i;
-            while (i < n && !EndsItem(s[i])) ++i;
+            while (i < n && !EndsItem(s[i]))
+                ++i;
             item.assign(s.substr(start, i - start));
         }
         items.push_back(std::move(item));
@@ -64,7 +68,8 @@ std::string CommaText(const std::vector<std::string>& items) {
         if (k) out += ',';
         const std::string& e = items[k];
         bool quote = e.empty() && items.size() == 1;
-        for (char c : e) quote = quote || static_cast<unsigned char>(c) <= 32 || c == ',' || c == '"';
+        for (char c : e)
+            quote = quote || static_cast<unsigned char>(c) <= 32 || c == ',' || c == '"';
         if (!quote) {
             out += e;
             continue;

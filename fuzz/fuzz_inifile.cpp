@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const auto& key : ini.ReadSection(section))
             before.push_back({section, key});
     std::vector<std::string> values;
-    for (const auto& [s, k] : before) values.push_back(ini.ReadString(s, k, "\x01"));
+    for (const auto& [s, k] : before)
+        values.push_back(ini.ReadString(s, k, "\x01"));
 
     ini.WriteString("Fuzz", "Key", text.substr(0, 40));
     ini.EraseSection("Browser");

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TTreeNodes tree;
     TTreeNode* root = CreateRoot(tree);
     TTreeNode* below = root;
-    if (!asDataFile) below = CreateObject(kindFolder, "Paste here", "", "", root, "{Fold}0", 5).Node;
+    if (!asDataFile)
+        below = CreateObject(kindFolder, "Paste here", "", "", root, "{Fold}0", 5).Node;
     try {
         Load(tree, below, text, asDataFile);
     } catch (const EInOutError& e) {

@@ -6,8 +6,10 @@ std::string QuoteArguments(const std::vector<std::string>& words) {
         if (!out.empty()) out += ' ';
         out += '\'';
         for (char c : w) {
-            if (c == '\'') out += "'\\''";
-            else out += c;
+            if (c == '\'')
+                out += "'\\''";
+            else
+                out += c;
         }
         out += '\'';
     }

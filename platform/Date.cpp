@@ -29,7 +29,9 @@ long DaysFromCivil(long y, long m, long d) {
 const long kSerialEpoch = DaysFromCivil(1899, 12, 30);
 } // namespace
 
-long TDate::ToSerial() const { return DaysFromCivil(Year, Month, Day) - kSerialEpoch; }
+long TDate::ToSerial() const {
+    return DaysFromCivil(Year, Month, Day) - kSerialEpoch;
+}
 
 TDate TDate::FromSerial(long serial) {
     long z = serial + kSerialEpoch + 719468;

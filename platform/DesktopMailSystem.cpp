@@ -23,13 +23,14 @@ uint32_t TDesktopMailSystem::Logon(const std::optional<std::string>&,
     return mapi::SuccessSuccess;
 }
 
-uint32_t TDesktopMailSystem::Logoff(uint32_t) { return mapi::SuccessSuccess; }
+uint32_t TDesktopMailSystem::Logoff(uint32_t) {
+    return mapi::SuccessSuccess;
+}
 
 uint32_t TDesktopMailSystem::ResolveName(uint32_t, const std::string& name, uint32_t,
                                          TMapiRecipient& recipient) {
     // Only what can be delivered resolves; there is no address book to ask.
-    if (name.find('@') == std::string::npos && !StartsWithFax(name))
-        return mapi::UnknownRecipient;
+    if (name.find('@') == std::string::npos && !StartsWithFax(name)) return mapi::UnknownRecipient;
     recipient.Name = name;
     recipient.Address = name;
     return mapi::SuccessSuccess;

@@ -151,6 +151,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-bool IsAbsolutePath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+bool IsAbsolutePath(const std::string& path) {
+    return !path.empty() && path[0] == '/';
+}
 
 } // namespace fileio

@@ -19,7 +19,7 @@ std::string ReadFile(const std::string& path);
 // device such as /dev/full, a pipe) is written in place. Raises EInOutError.
 void WriteFileReplacing(const std::string& path, std::string_view data);
 
-bool FileExists(const std::string& path);      // a regular file
+bool FileExists(const std::string& path); // a regular file
 bool DirectoryExists(const std::string& path);
 
 // Path pieces. The folder part keeps its trailing "/".

@@ -22,8 +22,10 @@ bool SameText(const std::string& a, const std::string& b) {
 
 std::string Trim(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    while (b < e && (s[b] == ' ' || s[b] == '\t'))
+        ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t'))
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -38,7 +40,9 @@ std::string OneLine(const std::string& s) {
 
 } // namespace
 
-TIniFile::TIniFile(std::string path) : FPath(std::move(path)) { Reload(); }
+TIniFile::TIniFile(std::string path) : FPath(std::move(path)) {
+    Reload();
+}
 
 void TIniFile::Reload() {
     FLines.clear();
@@ -83,14 +87,16 @@ int TIniFile::FindSection(const std::string& section) const {
 
 int TIniFile::SectionEnd(int header) const {
     size_t i = static_cast<size_t>(header) + 1;
-    while (i < FLines.size() && !FLines[i].IsHeader) ++i;
+    while (i < FLines.size() && !FLines[i].IsHeader)
+        ++i;
     return static_cast<int>(i);
 }
 
 int TIniFile::FindKey(int header, const std::string& key) const {
     int end = SectionEnd(header);
     for (int i = header + 1; i < end; ++i)
-        if (FLines[static_cast<size_t>(i)].IsKey && SameText(FLines[static_cast<size_t>(i)].Key, key))
+        if (FLines[static_cast<size_t>(i)].IsKey &&
+            SameText(FLines[static_cast<size_t>(i)].Key, key))
             return i;
     return -1;
 }
@@ -113,9 +119,12 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key,
     char* end = nullptr;
     errno = 0;
     long v;
-    if (s[0] == '$') v = std::strtol(p + 1, &end, 16);
-    else if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) v = std::strtol(p + 2, &end, 16);
-    else v = std::strtol(p, &end, 10);
+    if (s[0] == '$')
+        v = std::strtol(p + 1, &end, 16);
+    else if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
+        v = std::strtol(p + 2, &end, 16);
+    else
+        v = std::strtol(p, &end, 10);
     if (errno != 0 || *end != '\0' || end == p || v < INT_MIN || v > INT_MAX) return defaultValue;
     return static_cast<int>(v);
 }
@@ -141,7 +150,8 @@ void TIniFile::WriteString(const std::string& section, const std::string& key,
     } else {
         // After the section's last non-empty line, so blank separators stay put.
         int end = SectionEnd(h);
-        while (end - 1 > h && Trim(FLines[static_cast<size_t>(end - 1)].Raw).empty()) --end;
+        while (end - 1 > h && Trim(FLines[static_cast<size_t>(end - 1)].Raw).empty())
+            --end;
         Line line;
         line.Raw = raw;
         line.Key = k;
@@ -173,7 +183,8 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
         const Line& line = FLines[static_cast<size_t>(i)];
         if (!line.IsKey) continue;
         bool seen = false;
-        for (const auto& k : keys) seen = seen || SameText(k, line.Key);
+        for (const auto& k : keys)
+            seen = seen || SameText(k, line.Key);
         if (!seen) keys.push_back(line.Key);
     }
     return keys;

@@ -9,8 +9,9 @@ std::string Padded(int value, int width) {
     return buf;
 }
 
-const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                               "July",    "August",   "September", "October", "November", "December"};
+const char* const kMonths[] = {"January",   "February", "March",    "April",
+                               "May",       "June",     "July",     "August",
+                               "September", "October",  "November", "December"};
 const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                              "Thursday", "Friday", "Saturday"};
 } // namespace
@@ -21,7 +22,8 @@ std::string ILocale::FormatDate(const std::string& pattern, const TDate& date) c
     while (i < pattern.size()) {
         char c = pattern[i];
         size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
         if (c == '\'' || c == '"') {
             // Quoted literal text.
             size_t end = pattern.find(c, i + 1);
@@ -31,18 +33,28 @@ std::string ILocale::FormatDate(const std::string& pattern, const TDate& date) c
             continue;
         }
         if (c == 'd') {
-            if (run == 1) out += std::to_string(date.Day);
-            else if (run == 2) out += Padded(date.Day, 2);
-            else if (run == 3) out += ShortDayName(date.DayOfWeek());
-            else out += LongDayName(date.DayOfWeek());
+            if (run == 1)
+                out += std::to_string(date.Day);
+            else if (run == 2)
+                out += Padded(date.Day, 2);
+            else if (run == 3)
+                out += ShortDayName(date.DayOfWeek());
+            else
+                out += LongDayName(date.DayOfWeek());
         } else if (c == 'M' || c == 'm') {
-            if (run == 1) out += std::to_string(date.Month);
-            else if (run == 2) out += Padded(date.Month, 2);
-            else if (run == 3) out += ShortMonthName(date.Month);
-            else out += LongMonthName(date.Month);
+            if (run == 1)
+                out += std::to_string(date.Month);
+            else if (run == 2)
+                out += Padded(date.Month, 2);
+            else if (run == 3)
+                out += ShortMonthName(date.Month);
+            else
+                out += LongMonthName(date.Month);
         } else if (c == 'y') {
-            if (run <= 2) out += Padded(date.Year % 100, 2);
-            else out += Padded(date.Year, 4);
+            if (run <= 2)
+                out += Padded(date.Year % 100, 2);
+            else
+                out += Padded(date.Year, 4);
         } else {
             out.append(run, c);
         }
@@ -63,7 +75,9 @@ std::string TEnglishLocale::LongDayName(int day) const {
     return day >= 1 && day <= 7 ? kDays[day - 1] : std::string();
 }
 
-std::string TEnglishLocale::ShortDayName(int day) const { return LongDayName(day).substr(0, 3); }
+std::string TEnglishLocale::ShortDayName(int day) const {
+    return LongDayName(day).substr(0, 3);
+}
 
 std::string TEnglishLocale::LowerCase(const std::string& text) const {
     std::string s = text;

@@ -7,9 +7,13 @@ TServices gEmpty;
 TServices* gCurrent = &gEmpty;
 } // namespace
 
-TServices& Svc() { return *gCurrent; }
+TServices& Svc() {
+    return *gCurrent;
+}
 
-void InstallServices(TServices* services) { gCurrent = services ? services : &gEmpty; }
+void InstallServices(TServices* services) {
+    gCurrent = services ? services : &gEmpty;
+}
 
 std::string TServices::ProgramFile(const std::string& name) const {
     return fileio::JoinPath(ProgramFolder, name);

@@ -68,9 +68,12 @@ std::string Windows1252ToUtf8(std::string_view s) {
     out.reserve(s.size() + s.size() / 4);
     for (char ch : s) {
         auto c = static_cast<uint8_t>(ch);
-        if (c < 0x80) out += ch;
-        else if (c < 0xA0) AppendUtf8(out, kHigh[c - 0x80]);
-        else AppendUtf8(out, c);
+        if (c < 0x80)
+            out += ch;
+        else if (c < 0xA0)
+            AppendUtf8(out, kHigh[c - 0x80]);
+        else
+            AppendUtf8(out, c);
     }
     return out;
 }

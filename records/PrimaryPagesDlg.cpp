@@ -20,7 +20,8 @@ std::vector<std::string> StreetLines(const std::string& text) {
 } // namespace
 
 TPrimaryPagesDlg::TPrimaryPagesDlg()
-    : WebItems{"http://", "https://", "ftp://", "news:", "mailto:", "gopher://", "wais:", "telnet:"} {}
+    : WebItems{
+          "http://", "https://", "ftp://", "news:", "mailto:", "gopher://", "wais:", "telnet:"} {}
 
 void TPrimaryPagesDlg::SetDefaultPageTitles() {
     AddrTitle = primary::kSlots[0].DefaultTitle;

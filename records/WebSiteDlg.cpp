@@ -1,7 +1,8 @@
 #include "records/WebSiteDlg.h"
 
 TWebSiteDlg::TWebSiteDlg()
-    : WebItems{"http://", "https://", "ftp://", "news:", "mailto:", "gopher://", "wais:", "telnet:"} {
+    : WebItems{
+          "http://", "https://", "ftp://", "news:", "mailto:", "gopher://", "wais:", "telnet:"} {
     Caption = "Website";
 }
 

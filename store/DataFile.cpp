@@ -60,8 +60,8 @@ void LoadTransferFile(TTreeNode* node, const std::string& fileName) {
     ReadTransferText(node, *text, fileName);
 }
 
-void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
-                  const TCsvExport* csv, bool keepCategories) {
+void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, const TCsvExport* csv,
+                  bool keepCategories) {
     if (!node) return;
     TTextWriter f(Svc().ProgramFile(fileName));
     static const TCsvExport kNoColumns;
@@ -73,7 +73,8 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
             if (i) line += ',';
             const std::string& e = header[i];
             bool quote = e.find_first_of(" ,\"") != std::string::npos;
-            for (char c : e) quote = quote || static_cast<unsigned char>(c) < ' ';
+            for (char c : e)
+                quote = quote || static_cast<unsigned char>(c) < ' ';
             if (!quote) {
                 line += e;
                 continue;

@@ -65,7 +65,8 @@ void SplitFields(std::string_view text, std::vector<std::string>& fields) {
 
 int32_t LeadingInt(std::string_view s, bool& ok) {
     size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+        ++i;
     bool neg = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) neg = s[i++] == '-';
     int64_t v = 0;

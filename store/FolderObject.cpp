@@ -23,12 +23,15 @@ bool TFolderObject::AppendClassLine(std::string& out) const {
     return true;
 }
 
-void TFolderObject::EditProperties() { TFolderEditDlg::EditRecord(*this); }
+void TFolderObject::EditProperties() {
+    TFolderEditDlg::EditRecord(*this);
+}
 
 void TFolderObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
     container::WriteHeading(*this, f, true);
     f.WriteLn("<blockquote>");
-    for (const auto& item : Items()) item->WriteHtmlContent(f, false);
+    for (const auto& item : Items())
+        item->WriteHtmlContent(f, false);
     f.WriteLn("</blockquote>");
 }
 

@@ -23,7 +23,8 @@ TKexObject::~TKexObject() {
     if (FDue == 1) SetDue(0);
     // Items go one by one, last first, so that each due item still finds
     // its owner's node while its counts drop.
-    while (!FItems.empty()) FItems.pop_back();
+    while (!FItems.empty())
+        FItems.pop_back();
 }
 
 void TKexObject::SetTitle(const std::string& value) {
@@ -37,9 +38,13 @@ void TKexObject::SetTitle(const std::string& value) {
     FTitle = v;
 }
 
-void TKexObject::SetTarget(const std::string& value) { FTarget = fieldtext::SafeField(value); }
+void TKexObject::SetTarget(const std::string& value) {
+    FTarget = fieldtext::SafeField(value);
+}
 
-void TKexObject::SetComment(const std::string& value) { FComment = fieldtext::SafeField(value); }
+void TKexObject::SetComment(const std::string& value) {
+    FComment = fieldtext::SafeField(value);
+}
 
 void TKexObject::SetNode(TTreeNode* node) {
     if (FDue == 1) {
@@ -53,9 +58,12 @@ void TKexObject::SetNode(TTreeNode* node) {
 
 void TKexObject::SetDue(int value) {
     int d;
-    if (FDue == 0 && value == 1) d = 1;
-    else if (FDue == 1 && value == 0) d = -1;
-    else return;
+    if (FDue == 0 && value == 1)
+        d = 1;
+    else if (FDue == 1 && value == 0)
+        d = -1;
+    else
+        return;
     for (TTreeNode* n = FNode; n && !n->IsFirstNode(); n = n->Parent())
         if (TKexObject* r = n->Data()) r->SetDueCount(r->GetDueCount() + d);
     FDue = value;
@@ -70,11 +78,14 @@ void TKexObject::AddItem(std::unique_ptr<TKexObject> item) {
     if (item) FItems.push_back(std::move(item));
 }
 
-void TKexObject::DeleteItem(TKexObject* item) { RemoveItem(item).reset(); }
+void TKexObject::DeleteItem(TKexObject* item) {
+    RemoveItem(item).reset();
+}
 
 std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
-    auto it = std::find_if(FItems.begin(), FItems.end(),
-                           [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    auto it =
+        std::find_if(FItems.begin(), FItems.end(),
+                     [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
     if (it == FItems.end()) return nullptr;
     std::unique_ptr<TKexObject> out = std::move(*it);
     FItems.erase(it);
@@ -135,8 +146,10 @@ void TKexObject::EditCategories(const TScreenPoint& sender) {
     popup.Left = sender.X;
     popup.Top = sender.Y;
     std::vector<std::string> names;
-    if (const IMainWindow* mw = Svc().MainWindow) names = mw->CategoryNames();
-    else if (Svc().Settings) names = ReadCategoryNames(*Svc().Settings);
+    if (const IMainWindow* mw = Svc().MainWindow)
+        names = mw->CategoryNames();
+    else if (Svc().Settings)
+        names = ReadCategoryNames(*Svc().Settings);
     popup.SetCategories(names, FCategories);
     popup.ShowModal();
     FCategories = popup.GetCategories();
@@ -168,7 +181,8 @@ void TKexObject::WriteObject(TTextWriter& f, int level) const {
 }
 
 void TKexObject::WriteItems(TTextWriter& f, int level) const {
-    for (const auto& item : FItems) item->WriteObject(f, level);
+    for (const auto& item : FItems)
+        item->WriteObject(f, level);
 }
 
 void TKexObject::WriteCsv(TTextWriter& f, const std::vector<std::string>& fields) const {
@@ -186,14 +200,17 @@ void TKexObject::WriteCsv(TTextWriter& f, const std::vector<std::string>& fields
         }
         return;
     }
-    for (const auto& item : FItems) item->WriteCsv(f, fields);
+    for (const auto& item : FItems)
+        item->WriteCsv(f, fields);
 }
 
 void TKexObject::ListFields(TFieldList& /*fields*/) const {}
 
 // --- slots ------------------------------------------------------------------
 
-int TKexObject::GetImageIndex() const { return FKind; }
+int TKexObject::GetImageIndex() const {
+    return FKind;
+}
 
 void TKexObject::ReadClassLine(const std::string& /*line*/) {}
 
@@ -217,7 +234,9 @@ void TKexObject::SetupPopup(TItemPopup& menu) const {
     menu.Show(peOpen);
 }
 
-int TKexObject::GetSelectedIndex() const { return FKind == kindFolder ? 10 : FKind; }
+int TKexObject::GetSelectedIndex() const {
+    return FKind == kindFolder ? 10 : FKind;
+}
 
 bool TKexObject::EditNew(TTreeNode* created) {
     if (created)
@@ -260,11 +279,15 @@ void TKexObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
 
 void TKexObject::WriteHtmlIndex(TTextWriter& /*f*/, const std::string& /*pageName*/) const {}
 
-bool TKexObject::InHtmlIndex() const { return true; }
+bool TKexObject::InHtmlIndex() const {
+    return true;
+}
 
 void TKexObject::SaveVCard(const std::string& /*fileName*/) const {}
 
-void TKexObject::GetVCardLine(std::string& line) const { line.clear(); }
+void TKexObject::GetVCardLine(std::string& line) const {
+    line.clear();
+}
 
 void TKexObject::CopyToClipboard() const {
     TClipboardData data;
@@ -277,15 +300,17 @@ void TKexObject::CopyToClipboard() const {
     if (IClipboard* cb = Svc().Clipboard) cb->SetData(data);
 }
 
-void TKexObject::GetClipboardText(std::string& text) const { text = FTarget; }
+void TKexObject::GetClipboardText(std::string& text) const {
+    text = FTarget;
+}
 
 // --- free functions -----------------------------------------------------------
 
 bool IsUrl(const std::string& text) {
     // https is taken as well: refusing it would silently drop almost every
     // website entered today.
-    static const char* const schemes[] = {"http:",   "https:",  "wais:",  "news:",
-                                          "ftp:",    "mailto:", "gopher:", "telnet:"};
+    static const char* const schemes[] = {
+        "http:", "https:", "wais:", "news:", "ftp:", "mailto:", "gopher:", "telnet:"};
     if (text.size() <= 7) return false;
     for (const char* s : schemes) {
         std::string_view scheme(s);
@@ -295,7 +320,9 @@ bool IsUrl(const std::string& text) {
     return false;
 }
 
-bool LooksLikeEmail(const std::string& text) { return text.find('@') != std::string::npos; }
+bool LooksLikeEmail(const std::string& text) {
+    return text.find('@') != std::string::npos;
+}
 
 std::string CsvValue(const std::string& value) {
     // Inner quotes are doubled, so a value holding one still makes one column.

@@ -30,7 +30,9 @@ enum : uint8_t {
     kindTool = 12,
 };
 
-inline bool IsTreeKind(uint8_t kind) { return kind <= kindWeb; }
+inline bool IsTreeKind(uint8_t kind) {
+    return kind <= kindWeb;
+}
 
 // Where a category picker opens: the screen position of the bottom-left
 // corner of the picture that was clicked.
@@ -108,7 +110,10 @@ public:
 
     // A plain record of a kind above 12 keeps its class line verbatim and
     // writes it back, so a file survives a load and save unchanged.
-    void KeepClassLine(const std::string& line) { FKeptClassLine = line; FHasKeptClassLine = true; }
+    void KeepClassLine(const std::string& line) {
+        FKeptClassLine = line;
+        FHasKeptClassLine = true;
+    }
     bool HasKeptClassLine() const { return FHasKeptClassLine; }
 
     // This class's own fields, by name (not the common ones).

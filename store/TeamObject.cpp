@@ -22,11 +22,14 @@ bool TTeamObject::AppendClassLine(std::string& out) const {
     return true;
 }
 
-void TTeamObject::EditProperties() { TTeamEditDlg::EditRecord(*this); }
+void TTeamObject::EditProperties() {
+    TTeamEditDlg::EditRecord(*this);
+}
 
 void TTeamObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
     container::WriteHeading(*this, f, false);
-    for (const auto& item : Items()) item->WriteHtmlContent(f, false);
+    for (const auto& item : Items())
+        item->WriteHtmlContent(f, false);
 }
 
 void TTeamObject::WriteHtmlIndex(TTextWriter& f, const std::string& pageName) const {

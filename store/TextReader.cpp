@@ -35,8 +35,10 @@ char TTextReader::ReadChar() {
 int64_t TTextReader::ReadInt() {
     while (FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' ') {
         char c = FText[FPos];
-        if (c == '\r' || c == '\n') ConsumeLineEnd();
-        else ++FPos;
+        if (c == '\r' || c == '\n')
+            ConsumeLineEnd();
+        else
+            ++FPos;
     }
     if (FPos >= FText.size()) return 0;
     int line = FLine;
@@ -62,10 +64,14 @@ int64_t TTextReader::ReadInt() {
     for (; i < run.size(); ++i) {
         char c = run[i];
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else throw EInOutError(io_error::InvalidNumericInput, FFileName, line);
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            throw EInOutError(io_error::InvalidNumericInput, FFileName, line);
         v = v * (hex ? 16 : 10) + d;
         if (v > (hex ? 0xFFFFFFFFLL : 2147483648LL))
             throw EInOutError(io_error::InvalidNumericInput, FFileName, line);
@@ -97,6 +103,7 @@ std::string TTextReader::ReadLn() {
 }
 
 void TTextReader::SkipLn() {
-    while (FPos < FText.size() && FText[FPos] != '\r' && FText[FPos] != '\n') ++FPos;
+    while (FPos < FText.size() && FText[FPos] != '\r' && FText[FPos] != '\n')
+        ++FPos;
     ConsumeLineEnd();
 }

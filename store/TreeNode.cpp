@@ -63,7 +63,8 @@ TTreeNode* TTreeNode::GetPrevSibling() const {
 
 TTreeNode* TTreeNode::DeepestLastDescendant() const {
     const TTreeNode* n = this;
-    while (n->HasChildren()) n = n->FChildren.back().get();
+    while (n->HasChildren())
+        n = n->FChildren.back().get();
     return const_cast<TTreeNode*>(n);
 }
 
@@ -72,7 +73,9 @@ int TTreeNode::AbsoluteIndex() const {
     return FAbsoluteIndex;
 }
 
-bool TTreeNode::IsFirstNode() const { return !FParent && FOwner->GetFirstNode() == this; }
+bool TTreeNode::IsFirstNode() const {
+    return !FParent && FOwner->GetFirstNode() == this;
+}
 
 bool TTreeNode::HasAsAncestor(const TTreeNode* ancestor) const {
     for (const TTreeNode* p = FParent; p; p = p->FParent)
@@ -103,17 +106,23 @@ bool TTreeNode::MoveTo(TTreeNode* newParent) {
         TTreeNode* n = stack.back();
         stack.pop_back();
         n->FLevel = n->FParent ? n->FParent->FLevel + 1 : 0;
-        for (auto& c : n->FChildren) stack.push_back(c.get());
+        for (auto& c : n->FChildren)
+            stack.push_back(c.get());
     }
     FOwner->Invalidate();
     FOwner->Notify([this](ITreeObserver* o) { o->NodeMoved(this); });
     return true;
 }
 
-void TTreeNode::SortChildren() { FOwner->SortSiblings(this); }
-
-void TTreeNode::DeleteChildren() {
-    while (HasChildren()) FOwner->Delete(FChildren.back().get());
+void TTreeNode::SortChildren() {
+    FOwner->SortSiblings(this);
 }
 
-void TTreeNode::Delete() { FOwner->Delete(this); }
+void TTreeNode::DeleteChildren() {
+    while (HasChildren())
+        FOwner->Delete(FChildren.back().get());
+}
+
+void TTreeNode::Delete() {
+    FOwner->Delete(this);
+}

@@ -37,7 +37,9 @@ public:
     int Count() const { return static_cast<int>(FChildren.size()); }
     bool HasChildren() const { return !FChildren.empty(); }
     TTreeNode* Child(int index) const;
-    TTreeNode* GetFirstChild() const { return FChildren.empty() ? nullptr : FChildren.front().get(); }
+    TTreeNode* GetFirstChild() const {
+        return FChildren.empty() ? nullptr : FChildren.front().get();
+    }
     TTreeNode* GetLastChild() const { return FChildren.empty() ? nullptr : FChildren.back().get(); }
     TTreeNode* GetNextSibling() const;
     TTreeNode* GetPrevSibling() const;

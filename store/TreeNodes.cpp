@@ -22,7 +22,8 @@ std::vector<std::unique_ptr<TTreeNode>>& TTreeNodes::SiblingsOf(const TTreeNode*
 }
 
 void TTreeNodes::Reindex(std::vector<std::unique_ptr<TTreeNode>>& siblings, size_t from) {
-    for (size_t i = from; i < siblings.size(); ++i) siblings[i]->FIndex = static_cast<int>(i);
+    for (size_t i = from; i < siblings.size(); ++i)
+        siblings[i]->FIndex = static_cast<int>(i);
 }
 
 TTreeNode* TTreeNodes::AddChildObject(TTreeNode* parent, const std::string& text,
@@ -30,7 +31,8 @@ TTreeNode* TTreeNodes::AddChildObject(TTreeNode* parent, const std::string& text
     auto& siblings = ChildrenOf(parent);
     int index = static_cast<int>(siblings.size());
     Notify([&](ITreeObserver* o) { o->NodeInserting(parent, index); });
-    siblings.push_back(std::unique_ptr<TTreeNode>(new TTreeNode(this, parent, text, std::move(data))));
+    siblings.push_back(
+        std::unique_ptr<TTreeNode>(new TTreeNode(this, parent, text, std::move(data))));
     TTreeNode* node = siblings.back().get();
     node->FIndex = index;
     Invalidate();
@@ -43,8 +45,10 @@ void TTreeNodes::Delete(TTreeNode* node) {
     // Records first, deepest nodes first, while every ancestor still stands.
     std::vector<TTreeNode*> order{node};
     for (size_t i = 0; i < order.size(); ++i)
-        for (auto& c : order[i]->FChildren) order.push_back(c.get());
-    for (auto it = order.rbegin(); it != order.rend(); ++it) (*it)->FData.reset();
+        for (auto& c : order[i]->FChildren)
+            order.push_back(c.get());
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        (*it)->FData.reset();
 
     TTreeNode* parent = node->FParent;
     int index = node->FIndex;
@@ -60,21 +64,24 @@ void TTreeNodes::Delete(TTreeNode* node) {
     while (!stack.empty()) {
         std::unique_ptr<TTreeNode> n = std::move(stack.back());
         stack.pop_back();
-        for (auto& c : n->FChildren) stack.push_back(std::move(c));
+        for (auto& c : n->FChildren)
+            stack.push_back(std::move(c));
         n->FChildren.clear();
     }
     Notify([&](ITreeObserver* o) { o->NodeRemoved(parent, index); });
 }
 
 void TTreeNodes::Clear() {
-    while (!FTop.empty()) Delete(FTop.back().get());
+    while (!FTop.empty())
+        Delete(FTop.back().get());
 }
 
 void TTreeNodes::EnsureOrder() const {
     if (FOrderValid) return;
     FOrder.clear();
     std::vector<TTreeNode*> stack;
-    for (auto it = FTop.rbegin(); it != FTop.rend(); ++it) stack.push_back(it->get());
+    for (auto it = FTop.rbegin(); it != FTop.rend(); ++it)
+        stack.push_back(it->get());
     while (!stack.empty()) {
         TTreeNode* n = stack.back();
         stack.pop_back();
@@ -124,25 +131,29 @@ void TTreeNodes::SortAll() {
     BeginUpdate();
     SortSiblings(nullptr);
     std::vector<TTreeNode*> stack;
-    for (auto& t : FTop) stack.push_back(t.get());
+    for (auto& t : FTop)
+        stack.push_back(t.get());
     while (!stack.empty()) {
         TTreeNode* n = stack.back();
         stack.pop_back();
         SortSiblings(n);
-        for (auto& c : n->FChildren) stack.push_back(c.get());
+        for (auto& c : n->FChildren)
+            stack.push_back(c.get());
     }
     EndUpdate();
 }
 
 void TTreeNodes::BeginUpdate() {
     if (FUpdateCount++ == 0)
-        for (auto* o : FObservers) o->UpdateBegun();
+        for (auto* o : FObservers)
+            o->UpdateBegun();
 }
 
 void TTreeNodes::EndUpdate() {
     if (FUpdateCount == 0) return;
     if (--FUpdateCount == 0)
-        for (auto* o : FObservers) o->UpdateEnded();
+        for (auto* o : FObservers)
+            o->UpdateEnded();
 }
 
 void TTreeNodes::AddObserver(ITreeObserver* observer) {

@@ -62,7 +62,8 @@ private:
     template <typename F>
     void Notify(F&& f) {
         if (FUpdateCount > 0) return;
-        for (auto* o : FObservers) f(o);
+        for (auto* o : FObservers)
+            f(o);
     }
 
     std::vector<std::unique_ptr<TTreeNode>> FTop;

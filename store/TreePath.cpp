@@ -7,7 +7,8 @@
 std::string NodePath(const TTreeNode* node) {
     if (!node) return {};
     std::string path = node->Text();
-    for (const TTreeNode* p = node->Parent(); p; p = p->Parent()) path = p->Text() + "/" + path;
+    for (const TTreeNode* p = node->Parent(); p; p = p->Parent())
+        path = p->Text() + "/" + path;
     return path;
 }
 
@@ -28,6 +29,7 @@ TTreeNode* Match(TTreeNode* first, std::string_view rest) {
 
 TTreeNode* FindNodeByPath(const TTreeNodes& tree, const std::string& path) {
     std::string_view p = path;
-    while (p.size() > 1 && p.back() == '/') p.remove_suffix(1);
+    while (p.size() > 1 && p.back() == '/')
+        p.remove_suffix(1);
     return Match(tree.GetFirstNode(), p);
 }

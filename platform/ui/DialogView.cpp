@@ -8,7 +8,9 @@
 TDialogView::TDialogView(TFormPresenter& presenter, QDialog* dialog)
     : FPresenter(presenter), FDialog(dialog) {}
 
-TDialogView::~TDialogView() { delete FDialog.data(); }
+TDialogView::~TDialogView() {
+    delete FDialog.data();
+}
 
 TModalResult TDialogView::ShowModal() {
     if (!FDialog) return mrCancel;
@@ -21,7 +23,8 @@ TModalResult TDialogView::ShowModal() {
         if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(FDialog))
             continue;
         w->setFocus(Qt::TabFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->selectAll();
         else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
             combo->lineEdit()->selectAll();
         break;

@@ -6,4 +6,6 @@ QString FromStored(const std::string& bytes) {
     return QString::fromStdString(textcodec::ToDisplayUtf8(bytes));
 }
 
-std::string ToStored(const QString& text) { return text.toStdString(); }
+std::string ToStored(const QString& text) {
+    return text.toStdString();
+}

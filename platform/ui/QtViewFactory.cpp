@@ -39,11 +39,11 @@ int TQtViewFactory::MessageBox(const std::string& text, const std::string& capti
     box.setWindowTitle(FromStored(caption));
     box.setText(FromStored(text));
     int icon = type & 0xF0;
-    box.setIcon(icon == mb::IconError          ? QMessageBox::Critical
-                : icon == mb::IconQuestion     ? QMessageBox::Question
-                : icon == mb::IconWarning      ? QMessageBox::Warning
-                : icon == mb::IconInformation  ? QMessageBox::Information
-                                               : QMessageBox::NoIcon);
+    box.setIcon(icon == mb::IconError         ? QMessageBox::Critical
+                : icon == mb::IconQuestion    ? QMessageBox::Question
+                : icon == mb::IconWarning     ? QMessageBox::Warning
+                : icon == mb::IconInformation ? QMessageBox::Information
+                                              : QMessageBox::NoIcon);
     switch (type & 0x0F) {
     case mb::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -1,8 +1,8 @@
 #include "records/ui/EditPersView.h"
 
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/EditPersDlg.h"
-#include "platform/ui/CategoryPicture.h"
 #include "records/ui/RecordPicture.h"
 #include "records/ui/ViewFields.h"
 #include "ui_EditPersDlg.h"

@@ -1,8 +1,8 @@
 #include "records/ui/OrgEditView.h"
 
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/OrgEditDlg.h"
-#include "platform/ui/CategoryPicture.h"
 #include "records/ui/RecordPicture.h"
 #include "ui_OrgEditDlg.h"
 

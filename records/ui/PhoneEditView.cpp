@@ -1,9 +1,9 @@
 #include "records/ui/PhoneEditView.h"
 
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/HelpLauncher.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/PhoneEditDlg.h"
-#include "platform/ui/CategoryPicture.h"
 #include "records/ui/RecordPicture.h"
 #include "records/ui/ViewFields.h"
 #include "ui_PhoneEditDlg.h"

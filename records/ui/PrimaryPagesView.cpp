@@ -1,8 +1,8 @@
 #include "records/ui/PrimaryPagesView.h"
 
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/HelpLauncher.h"
 #include "records/PrimaryPagesDlg.h"
-#include "platform/ui/CategoryPicture.h"
 #include "records/ui/PrimaryPagesWidget.h"
 #include "records/ui/ViewFields.h"
 #include "ui_PrimaryPages.h"

@@ -19,7 +19,8 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     // stands (a name ending in ".exe" from an older settings file loses it).
     Browser.SetDefaultServer(Settings.ReadString("Browser", "DDE", "IExplore"));
     std::string path = Settings.ReadString("Browser", "Path", "");
-    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0) path.resize(path.size() - 4);
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0)
+        path.resize(path.size() - 4);
     Browser.SetDefaultApp(path);
     InstallServices(&Services);
 }

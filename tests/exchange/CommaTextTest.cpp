@@ -24,7 +24,8 @@ TEST(CommaText, Splits) {
         {"\"unclosed, still", {"unclosed, still"}},
         {"Mary Ann Smith", {"Mary", "Ann", "Smith"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(SplitCommaText(c.Text), c.Items) << c.Text;
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitCommaText(c.Text), c.Items) << c.Text;
 }
 
 TEST(CommaText, JoinRoundTripsThroughSplit) {

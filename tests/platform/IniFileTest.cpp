@@ -1,4 +1,5 @@
 #include "platform/IniFile.h"
+
 #include "support/TestServices.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +8,10 @@ namespace {
 
 TEST(IniFile, ReadsSectionsAndKeysIgnoringCaseWithValuesVerbatim) {
     TTempDir dir;
-    WriteText(dir.File("kex.ini"), "; comment\r\n[WinState]\r\nNorm_Left=12\r\n  norm_top = 7\r\n"
-                                   "garbage line\r\n[Tools]\r\nTool0=\"My Tool\",/usr/bin/x,, 0 \r\n"
-                                   "Tool0=second\r\n");
+    WriteText(dir.File("kex.ini"),
+              "; comment\r\n[WinState]\r\nNorm_Left=12\r\n  norm_top = 7\r\n"
+              "garbage line\r\n[Tools]\r\nTool0=\"My Tool\",/usr/bin/x,, 0 \r\n"
+              "Tool0=second\r\n");
     TIniFile ini(dir.File("kex.ini"));
     EXPECT_EQ(ini.ReadInteger("winstate", "NORM_LEFT", 0), 12);
     EXPECT_EQ(ini.ReadInteger("WinState", "Norm_Top", 0), 7);
@@ -39,14 +41,16 @@ TEST(IniFile, WritesKeepOtherLinesAndOrderAndGoToDiskAtOnce) {
     ini.WriteString("a", "X", "10");
     ini.WriteString("A", "z", "3");
     ini.WriteString("C", "w", "line\r\nbreak");
-    EXPECT_EQ(ReadText(path), "; keep me\r\n[A]\r\nX=10\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=line  break\r\n");
+    EXPECT_EQ(ReadText(path),
+              "; keep me\r\n[A]\r\nX=10\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=line  break\r\n");
     TIniFile again(path);
     EXPECT_EQ(again.ReadString("A", "x", ""), "10");
 }
 
 TEST(IniFile, EraseSectionRemovesItsKeysAndWritingItAgainListsThemInOrder) {
     TIniFile ini;
-    for (int i = 0; i < 3; ++i) ini.WriteString("Tools", "Tool" + std::to_string(i), "v");
+    for (int i = 0; i < 3; ++i)
+        ini.WriteString("Tools", "Tool" + std::to_string(i), "v");
     ini.WriteString("Other", "k", "v");
     ini.EraseSection("TOOLS");
     EXPECT_TRUE(ini.ReadSection("Tools").empty());

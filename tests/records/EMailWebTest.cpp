@@ -518,8 +518,8 @@ TEST(WebSiteDialog, NewWebsiteAcceptsOnlyAddressesThatAreUrls) {
         svc.Views.On<TWebSiteDlg>("TWebSiteDlg", [&c](TWebSiteDlg& d) {
             EXPECT_EQ(d.WebTitle, "New Website");
             EXPECT_EQ(d.Web, "http://");
-            EXPECT_EQ(d.WebItems, (Strings{"http://", "https://", "ftp://", "news:", "mailto:", "gopher://",
-                                           "wais:", "telnet:"}));
+            EXPECT_EQ(d.WebItems, (Strings{"http://", "https://", "ftp://",
+                                           "news:", "mailto:", "gopher://", "wais:", "telnet:"}));
             EXPECT_EQ(d.Caption, "Website");
             d.WebTitle = "Site";
             d.Web = c.Web;

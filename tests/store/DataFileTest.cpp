@@ -1,13 +1,14 @@
-#include "platform/Errors.h"
 #include "store/DataFile.h"
+
+#include "platform/Errors.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
 #include "support/TestServices.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -94,7 +95,9 @@ struct BadFileCase {
     int NodesKept;
 };
 
-void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class DataFileErrors : public DataFileTest, public ::testing::WithParamInterface<BadFileCase> {};
 
@@ -118,16 +121,23 @@ TEST_P(DataFileErrors, StopsWithInvalidNumericInputAtTheLineAndKeepsWhatWasRead)
 INSTANTIATE_TEST_SUITE_P(
     Cases, DataFileErrors,
     ::testing::Values(
-        BadFileCase{"TextLine", "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\nhello world\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n", 4, 2},
-        BadFileCase{"EmptyLineBeforeRecord", "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n", 5, 2},
-        BadFileCase{"ClassLineWhereRecordExpected", "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n{Fold}0\r\n", 4, 2},
+        BadFileCase{
+            "TextLine",
+            "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\nhello world\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n",
+            4, 2},
+        BadFileCase{"EmptyLineBeforeRecord",
+                    "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n", 5,
+                    2},
+        BadFileCase{"ClassLineWhereRecordExpected",
+                    "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n{Fold}0\r\n", 4, 2},
         BadFileCase{"NoBlankBeforeBrace", "{Params}\r\n{1 0}A~~~~~~1\r\n{Fold}0\r\n", 2, 1}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(DataFileTest, HarmlessOddities) {
     // A line of the right shape that does not start with "{" is skipped, and
     // empty lines at the end are harmless.
-    Load("{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n(1 0 }Skipped\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n\r\n\r\n");
+    Load("{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\n(1 0 }Skipped\r\n{1 0 "
+         "}B~~~~~~2\r\n{Fold}0\r\n\r\n\r\n");
     EXPECT_EQ(tree.Count(), 3);
 }
 
@@ -154,7 +164,8 @@ TEST_F(DataFileTest, RecordAboveTheTopOfADamagedFileAttachesToTheRoot) {
 }
 
 TEST_F(DataFileTest, FailedLoadKeepsTheFileAsBackupAtTheNextSave) {
-    const std::string damaged = "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\ngarbage\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n";
+    const std::string damaged =
+        "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\ngarbage\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n";
     WriteText(svc.File("tavi.dat"), damaged);
     EXPECT_THROW(LoadDataFile(root), EInOutError);
     SaveDataFile(tree);

@@ -1,9 +1,10 @@
+#include "store/KexObject.h"
+
 #include "records/FolderEditDlg.h"
 #include "records/TeamEditDlg.h"
 #include "shell/CategoryPopup.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
-#include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TextWriter.h"
 #include "store/TreeNodes.h"
@@ -31,11 +32,20 @@ TEST(IsUrl, SchemesAndLength) {
     struct Case {
         const char* Text;
         bool Expected;
-    } cases[] = {{"mailto:", false},     {"mailto:x", true},  {"http://", false},
-                 {"http://a", true},      {"HTTP://A", true},   {"ftp:abcd", true},
-                 {"file:///etc/passwd", false}, {"", false},   {"Gopher:xx", true},
-                 {"https://a", true},     {"HTTPS:/x", true},  {"https:/", false}};
-    for (const auto& c : cases) EXPECT_EQ(IsUrl(c.Text), c.Expected) << c.Text;
+    } cases[] = {{"mailto:", false},
+                 {"mailto:x", true},
+                 {"http://", false},
+                 {"http://a", true},
+                 {"HTTP://A", true},
+                 {"ftp:abcd", true},
+                 {"file:///etc/passwd", false},
+                 {"", false},
+                 {"Gopher:xx", true},
+                 {"https://a", true},
+                 {"HTTPS:/x", true},
+                 {"https:/", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsUrl(c.Text), c.Expected) << c.Text;
     EXPECT_TRUE(LooksLikeEmail("@"));
     EXPECT_FALSE(LooksLikeEmail("postmaster"));
 }
@@ -75,10 +85,13 @@ TEST_F(KexObjectTest, FilterAnyAndAll) {
         uint32_t Mask, Cats;
         bool Hidden;
     } cases[] = {
-        {false, false, 0xFF, 0, false},       {true, false, 0, 0, false},
-        {true, false, 1, 2, true},            {true, false, 3, 2, false},
+        {false, false, 0xFF, 0, false},
+        {true, false, 0, 0, false},
+        {true, false, 1, 2, true},
+        {true, false, 3, 2, false},
         {true, false, 0x80000000u, 0x80000000u, false},
-        {false, true, 0, 0, false},           {false, true, 3, 1, true},
+        {false, true, 0, 0, false},
+        {false, true, 3, 1, true},
         {false, true, 3, 7, false},
     };
     for (const auto& c : cases) {

@@ -1,8 +1,9 @@
+#include "store/Transfer.h"
+
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TextWriter.h"
-#include "store/Transfer.h"
 #include "store/TreeNodes.h"
 #include "support/TestServices.h"
 
@@ -123,9 +124,11 @@ TEST_F(TransferTest, PasteSortsTheChildrenOfTheTarget) {
 
 TEST_F(TransferTest, TransferFileNamesAreCheckedByExtensionOrExactScratchName) {
     const char* text = "{1 0 }T~~~~~~1\r\n{Fold}0\r\n";
-    for (const char* name : {"a.tvd", "b.TVD", "c.Tvd", "clipdata.dat", "d.tvd.bak", "CLIPDATA.DAT"})
+    for (const char* name :
+         {"a.tvd", "b.TVD", "c.Tvd", "clipdata.dat", "d.tvd.bak", "CLIPDATA.DAT"})
         WriteText(svc.File(name), text);
-    for (const char* name : {"a.tvd", "b.TVD", "c.Tvd", "clipdata.dat"}) LoadTransferFile(root, name);
+    for (const char* name : {"a.tvd", "b.TVD", "c.Tvd", "clipdata.dat"})
+        LoadTransferFile(root, name);
     EXPECT_EQ(root->Count(), 4);
     LoadTransferFile(root, "d.tvd.bak");
     LoadTransferFile(root, "CLIPDATA.DAT");

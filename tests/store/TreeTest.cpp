@@ -42,7 +42,8 @@ TEST_F(TreeTest, FoldersSortFirstThenTitlesIgnoringCase) {
     Node(root, kindFolder, "_under");
     root->SortChildren();
     std::vector<std::string> order;
-    for (int i = 0; i < root->Count(); ++i) order.push_back(root->Child(i)->Text());
+    for (int i = 0; i < root->Count(); ++i)
+        order.push_back(root->Child(i)->Text());
     // Letters fold to upper case, so "_" sorts after them.
     EXPECT_EQ(order, (std::vector<std::string>{"zeta", "_under", "alpha", "Beta"}));
     EXPECT_EQ(FoldersCompare(Node(root, kindTeam, "abc"), Node(root, kindTeam, "ABC")), 0);
@@ -94,7 +95,8 @@ TEST_F(TreeTest, NodeCannotMoveBelowItself) {
 
 TEST_F(TreeTest, DeepNestingIsDestroyedWithoutRecursion) {
     TTreeNode* n = root;
-    for (int i = 0; i < 200000; ++i) n = tree.AddChildObject(n, "x", nullptr);
+    for (int i = 0; i < 200000; ++i)
+        n = tree.AddChildObject(n, "x", nullptr);
     EXPECT_EQ(tree.Count(), 200001);
     root->DeleteChildren();
     EXPECT_EQ(tree.Count(), 1);
@@ -112,10 +114,14 @@ TEST_F(TreeTest, PathsNameNodesFromTheRootDown) {
 
 struct RecordingObserver : ITreeObserver {
     std::vector<std::string> Events;
-    void NodeInserting(TTreeNode*, int i) override { Events.push_back("inserting " + std::to_string(i)); }
+    void NodeInserting(TTreeNode*, int i) override {
+        Events.push_back("inserting " + std::to_string(i));
+    }
     void NodeInserted(TTreeNode* n) override { Events.push_back("inserted " + n->Text()); }
     void NodeRemoving(TTreeNode* n) override { Events.push_back("removing " + n->Text()); }
-    void NodeRemoved(TTreeNode*, int i) override { Events.push_back("removed " + std::to_string(i)); }
+    void NodeRemoved(TTreeNode*, int i) override {
+        Events.push_back("removed " + std::to_string(i));
+    }
     void ChildrenSorted(TTreeNode*) override { Events.push_back("sorted"); }
     void NodeChanged(TTreeNode* n) override { Events.push_back("changed " + n->Text()); }
     void UpdateBegun() override { Events.push_back("begin"); }
@@ -135,9 +141,9 @@ TEST_F(TreeTest, ObserversHearChangesButOnlyTheResetDuringAnUpdate) {
     tree.EndUpdate();
     tree.RemoveObserver(&obs);
     EXPECT_EQ(obs.Events, (std::vector<std::string>{
-                              "inserting 0", "inserted b", "changed b", "changed b",
-                              "inserting 1", "inserted a", "changed a", "changed a", "sorted",
-                              "changed bb", "removing bb", "removed 1", "begin", "end"}));
+                              "inserting 0", "inserted b", "changed b", "changed b", "inserting 1",
+                              "inserted a", "changed a", "changed a", "sorted", "changed bb",
+                              "removing bb", "removed 1", "begin", "end"}));
 }
 
 } // namespace

@@ -31,13 +31,18 @@ TTestServices::TTestServices() {
     Services.Images = &Images;
     Services.MainWindow = &MainWindow;
     Services.Views = &Views;
-    for (int n = 1; n <= 32; ++n) MainWindow.Names.push_back("Cat " + std::to_string(n));
+    for (int n = 1; n <= 32; ++n)
+        MainWindow.Names.push_back("Cat " + std::to_string(n));
     InstallServices(&Services);
 }
 
-TTestServices::~TTestServices() { InstallServices(nullptr); }
+TTestServices::~TTestServices() {
+    InstallServices(nullptr);
+}
 
-std::string ReadText(const std::string& path) { return fileio::TryReadFile(path).value_or(""); }
+std::string ReadText(const std::string& path) {
+    return fileio::TryReadFile(path).value_or("");
+}
 
 void WriteText(const std::string& path, const std::string& text) {
     fileio::WriteFileReplacing(path, text);

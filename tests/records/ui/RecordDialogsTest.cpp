@@ -1,5 +1,6 @@
 // The number, person and organization dialogs driven through their real
 // widgets, from the record operation that opens them to what it stores.
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/AddressObject.h"
 #include "records/FaxEditDlg.h"
@@ -7,7 +8,6 @@
 #include "records/OrgObject.h"
 #include "records/PhoneEditDlg.h"
 #include "records/PhoneObject.h"
-#include "platform/ui/CategoryPicture.h"
 #include "records/ui/MaskEdit.h"
 #include "shell/CategoryPopup.h"
 #include "store/ObjectFactory.h"

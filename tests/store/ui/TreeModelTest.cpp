@@ -1,8 +1,9 @@
+#include "store/ui/TreeModel.h"
+
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
-#include "store/ui/TreeModel.h"
 #include "support/TestServices.h"
 
 #include <QAbstractItemModelTester>
