@@ -1,6 +1,7 @@
 // The main window's work on a large tree: start-up (load and show the root),
 // selecting a folder of 1,000 items, and a find that wraps around the whole
 // tree without a match.
+#include "BenchData.h"
 #include "platform/Clock.h"
 #include "platform/FileIO.h"
 #include "platform/IniFile.h"
@@ -17,36 +18,6 @@
 
 namespace {
 
-// 200 folders, 20,000 persons with an address, a phone, an e-mail address and
-// a reminder each; the first folder holds 1,000 of them.
-std::string GenerateDataFile() {
-    std::string s = "{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n";
-    int id = 1;
-    auto line = [&](int level, int kind, const std::string& title, const std::string& target,
-                    const std::string& cls) {
-        for (const std::string& piece :
-             {std::string("{"), std::to_string(level), std::string(" "), std::to_string(kind),
-              std::string(" }"), title, std::string("~~"), target, std::string("~~~~"),
-              std::to_string(id++), std::string("\r\n"), cls, std::string("\r\n")})
-            s.append(piece);
-    };
-    int person = 0;
-    for (int f = 0; f < 200; ++f) {
-        line(1, 0, "Folder " + std::to_string(f), "", "{Fold}0");
-        // 1,000 in the first folder, the other 19,000 spread over 199 folders.
-        int count = f == 0 ? 1000 : 19000 * f / 199 - 19000 * (f - 1) / 199;
-        for (int p = 0; p < count && person < 20000; ++p, ++person) {
-            line(2, 3, "Person " + std::to_string(person), "Mr. John Doe",
-                 "{Pers}Mr.~~John~~~~Doe~~Home~~Work~~~~Mail~~~~0");
-            line(3, 5, "Home", "12 High Street", "{Addr}12 High Street~~~~~~Leeds~~~~LS1~~UK~~0");
-            line(3, 6, "Work", "(555)123-4567", "{Phon}22~~0");
-            line(3, 7, "Mail", "john.doe@example.com", "{Mail}0");
-            line(3, 9, "Birthday", "14/3/98", "{Remd}2030,3,14,2~~0");
-        }
-    }
-    return s;
-}
-
 class Fixture {
 public:
     Fixture() {
@@ -59,7 +30,7 @@ public:
         FServices.Random = &FRandom;
         FServices.Locale = &FLocale;
         InstallServices(&FServices);
-        fileio::WriteFileReplacing((FDir / "tavi.dat").string(), GenerateDataFile());
+        fileio::WriteFileReplacing((FDir / "tavi.dat").string(), GenerateBenchDataFile(1000));
     }
     ~Fixture() {
         InstallServices(nullptr);

@@ -9,6 +9,7 @@
 #include "platform/Settings.h"
 #include "platform/ShellService.h"
 #include "platform/ViewFactory.h"
+#include "records/ColumnValue.h"
 #include "records/EMailEditDlg.h"
 #include "store/ContainerRules.h"
 #include "store/FieldText.h"
@@ -25,15 +26,6 @@ constexpr int kMailByBrowser = 3;
 
 // The value of the named column of an imported row; false when the row has
 // no such column.
-bool FindColumn(const std::vector<std::string>& values, const std::vector<std::string>& names,
-                const std::string& name, std::string& value) {
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i] != name) continue;
-        value = i < values.size() ? values[i] : std::string();
-        return true;
-    }
-    return false;
-}
 } // namespace
 
 TEMailObject::TEMailObject(uint8_t kind, const std::string& title, const std::string& target,
@@ -71,13 +63,13 @@ void TEMailObject::EditProperties() {
 bool TEMailObject::ImportColumns(std::vector<std::string>& values,
                                  const std::vector<std::string>& names) {
     std::string address;
-    if (!FindColumn(values, names, kAddressColumn, address)) return false;
+    if (!ColumnValue(values, names, kAddressColumn, address)) return false;
     SetTarget(address);
     std::string title;
-    if (!FindColumn(values, names, "Title", title)) title = address.substr(0, address.find('@'));
+    if (!ColumnValue(values, names, "Title", title)) title = address.substr(0, address.find('@'));
     SetTitle(title);
     std::string comment;
-    if (FindColumn(values, names, "Comment", comment)) SetComment(comment);
+    if (ColumnValue(values, names, "Comment", comment)) SetComment(comment);
     return !GetTitle().empty() && !GetTarget().empty();
 }
 

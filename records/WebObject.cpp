@@ -2,6 +2,7 @@
 
 #include "platform/BrowserLink.h"
 #include "platform/Services.h"
+#include "records/ColumnValue.h"
 #include "records/WebSiteDlg.h"
 #include "store/ContainerRules.h"
 #include "store/FieldText.h"
@@ -14,15 +15,6 @@ constexpr const char* kAddressColumn = "Website";
 
 // The value of the named column of an imported row; false when the row has
 // no such column.
-bool FindColumn(const std::vector<std::string>& values, const std::vector<std::string>& names,
-                const std::string& name, std::string& value) {
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i] != name) continue;
-        value = i < values.size() ? values[i] : std::string();
-        return true;
-    }
-    return false;
-}
 
 bool IsWebNode(const TTreeNode* node) {
     return node && node->Data() && node->Data()->GetKind() == kindWeb;
@@ -62,13 +54,13 @@ void TWebObject::EditProperties() {
 bool TWebObject::ImportColumns(std::vector<std::string>& values,
                                const std::vector<std::string>& names) {
     std::string url;
-    if (!FindColumn(values, names, kAddressColumn, url)) return false;
+    if (!ColumnValue(values, names, kAddressColumn, url)) return false;
     SetTarget(url);
     std::string title;
-    if (!FindColumn(values, names, "Title", title) && IsUrl(url)) title = url;
+    if (!ColumnValue(values, names, "Title", title) && IsUrl(url)) title = url;
     SetTitle(title);
     std::string comment;
-    if (FindColumn(values, names, "Comment", comment)) SetComment(comment);
+    if (ColumnValue(values, names, "Comment", comment)) SetComment(comment);
     return !GetTitle().empty() && !GetTarget().empty();
 }
 
