@@ -1,9 +1,39 @@
 #include "platform/ui/DialogView.h"
 
+#include "platform/ui/CategoryPicture.h"
 #include "platform/ui/QtText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+// Keyboard use of what the record dialogs share: F1 presses Help, and Tab
+// reaches the category picture (Space opens the picker) just before OK.
+void SetUpKeyboard(QDialog* dlg) {
+    if (dlg->property("merrowinKeys").toBool()) return;
+    dlg->setProperty("merrowinKeys", true);
+    if (auto* help = dlg->findChild<QPushButton*>("HelpBtn")) {
+        auto* key = new QShortcut(QKeySequence::HelpContents, dlg);
+        QObject::connect(key, &QShortcut::activated, help, [help] {
+            if (help->isVisible() && help->isEnabled()) help->click();
+        });
+    }
+    auto* cat = dlg->findChild<TCategoryPicture*>("CatSelect");
+    auto* ok = dlg->findChild<QPushButton*>("OKBtn");
+    if (!cat || !ok) return;
+    cat->setFocusPolicy(Qt::TabFocus);
+    QWidget* before = ok->previousInFocusChain();
+    while (before != ok && before != dlg &&
+           (before == cat || !(before->focusPolicy() & Qt::TabFocus)))
+        before = before->previousInFocusChain();
+    if (before != ok && before != dlg) QWidget::setTabOrder(before, cat);
+    QWidget::setTabOrder(cat, ok);
+}
+
+} // namespace
 
 TDialogView::TDialogView(TFormPresenter& presenter, QDialog* dialog)
     : FPresenter(presenter), FDialog(dialog) {}
@@ -17,9 +47,12 @@ TModalResult TDialogView::ShowModal() {
     if (!FPresenter.Caption.empty()) FDialog->setWindowTitle(FromStored(FPresenter.Caption));
     Refresh();
     ApplyPosition();
+    SetUpKeyboard(FDialog);
     // The dialog opens on its first field with that field's text selected, so
     // typing replaces a pre-filled title such as "New Address".
-    for (QWidget* w = FDialog->nextInFocusChain(); w && w != FDialog; w = w->nextInFocusChain()) {
+    if (QWidget* first = FirstFocus()) first->setFocus(Qt::TabFocusReason);
+    for (QWidget* w = FDialog->nextInFocusChain(); w && w != FDialog && !FirstFocus();
+         w = w->nextInFocusChain()) {
         if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(FDialog))
             continue;
         w->setFocus(Qt::TabFocusReason);

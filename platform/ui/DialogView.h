@@ -25,6 +25,9 @@ public:
 protected:
     virtual void Fill() = 0;
     virtual void Store() {}
+    // The control that has the focus when the dialog opens; by default the
+    // first one in the tab order.
+    virtual QWidget* FirstFocus() const { return nullptr; }
     // Places the dialog where the presenter asks (tool windows below a picture).
     void ApplyPosition();
 

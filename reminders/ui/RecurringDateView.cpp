@@ -56,6 +56,9 @@ public:
     }
 
 protected:
+    // The arrow keys move through the days at once.
+    QWidget* FirstFocus() const override { return FUi.MonthGrid; }
+
     void Fill() override {
         FUi.DateLabel->setText(FromStored(FDlg.DateLabel));
         FillCombo(FUi.MonthSelector, FDlg.MonthSelectorItems, FDlg.MonthSelector);

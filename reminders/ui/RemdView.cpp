@@ -13,6 +13,9 @@ public:
     TRemdView(TRemdDlg& dlg, QWidget* parent)
         : TOKBottomView(dlg, new QDialog(DialogParent(parent))) {
         FUi.setupUi(Dialog());
+        // Tab follows the rows: the date buttons come before the comment.
+        QWidget::setTabOrder(FUi.SetDateBtn, FUi.AdvanceBtn);
+        QWidget::setTabOrder(FUi.AdvanceBtn, FUi.RemdComment);
         Fields.Text(FUi.TitleEdit, dlg.TitleEdit);
         Fields.Label(FUi.TargetDateLabel, dlg.TargetDateLabel);
         Fields.Text(FUi.RemdComment, dlg.RemdComment);

@@ -100,4 +100,29 @@ TEST(DateDialogView, SetDateInTheReminderDialogChangesTheRuleAndItsWordsEvenWhen
     EXPECT_EQ(reminder->GetTarget(), "14/3/98");
 }
 
+TEST(DateDialogView, OpensOnTheDaysSoArrowsPickADayAndReturnAccepts) {
+    TTestServices svc;
+    TQtViewFactory views;
+    svc.Services.Views = &views;
+    TModalWatchdog watchdog;
+    TRecurringDate rule;
+    rule.UseToday = false;
+    rule.Year = 1998;
+    rule.Month = 3;
+    rule.Day = 14;
+    OnNextModal([](QWidget* dlg) {
+        QWidget* focus = dlg->focusWidget();
+        EXPECT_EQ(focus ? focus->objectName() : QString(), "MonthGrid");
+        if (!focus) {
+            dlg->close();
+            return;
+        }
+        QTest::keyClick(focus, Qt::Key_Left); // Friday the 13th
+        QTest::keyClick(focus, Qt::Key_Down); // the 20th
+        QTest::keyClick(focus, Qt::Key_Return);
+    });
+    ASSERT_TRUE(rule.Execute());
+    EXPECT_EQ(rule.AsText(), "1998,3,20,0");
+}
+
 } // namespace
