@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 QString HelpFolder() {
     // A build tree keeps the topics in the source's resources; an install
@@ -47,8 +49,17 @@ void ShowHelpTopic(int context, QWidget* parent) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
     }
-    if (parent && !window->isVisible())
-        window->move(parent->window()->geometry().center() - window->rect().center());
+    if (parent && !window->isVisible()) {
+        // Centred on the asking window, but whole on its screen: centred on a
+        // small dialog near the top, the title bar would be out of reach.
+        QPoint at = parent->window()->geometry().center() - window->rect().center();
+        if (QScreen* screen = parent->window()->screen()) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - window->width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - window->height())));
+        }
+        window->move(at);
+    }
     browser->setSearchPaths({HelpFolder()});
     browser->setSource(QUrl::fromLocalFile(HelpTopicFile(context)));
     window->show();

@@ -1,9 +1,12 @@
 #include "platform/ui/HelpLauncher.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -58,6 +61,21 @@ TEST(HelpTopics, ContentsLinkEveryTopicAndNoLinkIsBroken) {
             EXPECT_TRUE(folder.exists(link)) << page.toStdString() << " -> " << link.toStdString();
         }
     }
+}
+
+TEST(HelpTopics, HelpFromASmallDialogAtTheTopOfTheScreenStaysWholeOnTheScreen) {
+    QDialog dlg;
+    dlg.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().topLeft().x() + 10,
+                    QGuiApplication::primaryScreen()->availableGeometry().top() + 10, 200, 100);
+    dlg.show();
+    ShowHelpTopic(1039, &dlg);
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Merrowin Help") help = w;
+    ASSERT_NE(help, nullptr);
+    const QRect room = dlg.screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(help->geometry())) << help->y() << " " << help->height();
+    help->close();
 }
 
 } // namespace
