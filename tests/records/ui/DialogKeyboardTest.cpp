@@ -54,7 +54,7 @@ TEST(DialogKeyboard, TabReachesTheCategoryPictureJustBeforeOkInEveryRecordDialog
     }
 }
 
-TEST(DialogKeyboard, ReminderTabFollowsTheRowsAndSpaceOnThePictureOpensThePicker) {
+TEST(DialogKeyboard, ReminderTabFollowsTheRowsAndTheCategoryPickerWorksFromTheKeyboard) {
     TTestServices svc;
     TQtViewFactory views;
     svc.Services.Views = &views;
@@ -69,6 +69,8 @@ TEST(DialogKeyboard, ReminderTabFollowsTheRowsAndSpaceOnThePictureOpensThePicker
                                            "OKBtn CancelBtn HelpBtn");
         OnNextModal([&picked](QWidget* popup) {
             picked = popup->windowTitle() == "Select Categories";
+            // The list has the focus: Space ticks the first category.
+            if (QWidget* list = popup->focusWidget()) QTest::keyClick(list, Qt::Key_Space);
             QTest::keyClick(popup, Qt::Key_Escape);
         });
         QTest::keyClick(dlg->findChild<TCategoryPicture*>("CatSelect"), Qt::Key_Space);
@@ -76,6 +78,7 @@ TEST(DialogKeyboard, ReminderTabFollowsTheRowsAndSpaceOnThePictureOpensThePicker
     });
     reminder->EditProperties();
     EXPECT_TRUE(picked);
+    EXPECT_EQ(reminder->GetCategories(), 1u);
 }
 
 TEST(DialogKeyboard, F1InARecordDialogShowsItsHelpTopic) {
