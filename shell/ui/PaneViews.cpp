@@ -15,7 +15,10 @@ TPaneDelegate::TPaneDelegate(Commit commit, bool treeImages, QObject* parent)
 void TPaneDelegate::setModelData(QWidget* editor, QAbstractItemModel* /*model*/,
                                  const QModelIndex& index) const {
     auto* line = qobject_cast<QLineEdit*>(editor);
-    if (line && FCommit) FCommit(index, line->text());
+    // An unchanged label is no edit: storing it again would rewrite a title
+    // read in another encoding as UTF-8.
+    if (!line || !FCommit || line->text() == index.data(Qt::EditRole).toString()) return;
+    FCommit(index, line->text());
 }
 
 void TPaneDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {

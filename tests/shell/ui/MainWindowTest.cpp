@@ -150,6 +150,32 @@ TEST_F(MainWindowTest, NewFolderRenamedInPlaceIsSavedWithTheWindowStateOnExit) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(MainWindowTest, InPlaceEditsLeftUnchangedKeepTheOldFilesBytes) {
+    // Windows-1252 titles show decoded; opening their editors and pressing
+    // Return without a change must not rewrite them as UTF-8.
+    Start("{Params}\r\n{0 11 }My Contacts~~~~~~1\r\n{1 0 }Caf\xe9~~~~~~2\r\n{Fold}0\r\n"
+          "{2 3 }M\xfcller~~~~~~3\r\n{Pers}~~~~~~M\xfcller~~~~~~~~~~0\r\n");
+    const QModelIndex folder = Tree()->model()->index(0, 0, Tree()->model()->index(0, 0));
+    Tree()->setCurrentIndex(folder);
+    Settle();
+    Tree()->edit(folder);
+    auto* editor = Tree()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QString::fromUtf8("Caf\xc3\xa9"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    Settle();
+    QAbstractItemView* list = ShownList();
+    list->edit(list->model()->index(0, 0));
+    editor = list->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    Settle();
+    host->Exit();
+    const std::string saved = ReadText(home.File(kDataFileName));
+    EXPECT_NE(saved.find("}Caf\xe9~~"), std::string::npos);
+    EXPECT_NE(saved.find("}M\xfcller~~"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, RootLabelCannotBeEditedInPlace) {
     Start();
     Tree()->edit(Tree()->model()->index(0, 0));
