@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/ShellService.h"
 #include "records/DocEditDlg.h"
+#include "store/ContainerRules.h"
 #include "store/FieldText.h"
 
 TDocObject::TDocObject(uint8_t kind, const std::string& title, const std::string& target,
@@ -33,16 +34,12 @@ int TDocObject::GetImageIndex() const {
 }
 
 void TDocObject::ReadClassLine(const std::string& line) {
-    std::vector<std::string> fields;
-    if (!SplitClassLine(line, "{Docs}", fields)) return;
-    bool ok = false;
-    int32_t categories = fieldtext::LeadingInt(fields[0], ok);
-    if (ok) SetCategories(static_cast<uint32_t>(categories));
+    if (line.compare(0, 6, "{Docs}") != 0) return;
+    SetCategories(container::ReadCategories(line, "{Docs}"));
 }
 
 bool TDocObject::AppendClassLine(std::string& out) const {
-    out += "{Docs}";
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, "{Docs}", GetCategories());
     return true;
 }
 

@@ -41,8 +41,7 @@ void TEMailObject::ReadClassLine(const std::string& line) {
 }
 
 bool TEMailObject::AppendClassLine(std::string& out) const {
-    out += kMarker;
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, kMarker, GetCategories());
     return true;
 }
 

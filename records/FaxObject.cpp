@@ -8,6 +8,7 @@
 #include "platform/ViewFactory.h"
 #include "records/ColumnValue.h"
 #include "records/FaxEditDlg.h"
+#include "store/ContainerRules.h"
 #include "store/FieldText.h"
 
 namespace {
@@ -23,14 +24,12 @@ TFaxObject::TFaxObject(uint8_t kind, const std::string& title, const std::string
 }
 
 void TFaxObject::ReadClassLine(const std::string& line) {
-    std::vector<std::string> f;
-    if (!SplitClassLine(line, kMarker, f)) return;
-    SetCategories(static_cast<uint32_t>(fieldtext::LeadingIntDef(f[0], 0)));
+    if (line.compare(0, 6, kMarker) != 0) return;
+    SetCategories(container::ReadCategories(line, kMarker));
 }
 
 bool TFaxObject::AppendClassLine(std::string& out) const {
-    out += kMarker;
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, kMarker, GetCategories());
     return true;
 }
 

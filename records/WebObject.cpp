@@ -33,8 +33,7 @@ void TWebObject::ReadClassLine(const std::string& line) {
 }
 
 bool TWebObject::AppendClassLine(std::string& out) const {
-    out += kMarker;
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, kMarker, GetCategories());
     return true;
 }
 

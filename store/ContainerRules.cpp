@@ -14,6 +14,11 @@ uint32_t ReadCategories(const std::string& line, const char* marker) {
     return ok ? static_cast<uint32_t>(v) : 0;
 }
 
+void AppendCategoriesLine(std::string& out, const char* marker, uint32_t categories) {
+    out += marker;
+    out += fieldtext::CategoriesText(categories);
+}
+
 void WriteHeading(const TKexObject& r, TTextWriter& f, bool withParagraph) {
     const std::string& t = r.GetTitle();
     f.WriteLn(std::string(withParagraph ? "<p>" : "") + "<a name=\"" + t + "\"><font size=4>" + t +

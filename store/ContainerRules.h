@@ -12,6 +12,9 @@ namespace container {
 // Categories from a class line "{Xxxx}" + number; 0 when the marker differs
 // or the number is damaged.
 uint32_t ReadCategories(const std::string& line, const char* marker);
+// The class line of a class whose only own field is its categories:
+// marker + categories.
+void AppendCategoriesLine(std::string& out, const char* marker, uint32_t categories);
 void WriteHeading(const TKexObject& r, TTextWriter& f, bool withParagraph);
 void WriteIndexLink(const TKexObject& r, TTextWriter& f, const std::string& pageName,
                     const char* picture);

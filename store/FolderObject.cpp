@@ -18,8 +18,7 @@ void TFolderObject::ReadClassLine(const std::string& line) {
 }
 
 bool TFolderObject::AppendClassLine(std::string& out) const {
-    out += "{Fold}";
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, "{Fold}", GetCategories());
     return true;
 }
 

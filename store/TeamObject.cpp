@@ -17,8 +17,7 @@ void TTeamObject::ReadClassLine(const std::string& line) {
 }
 
 bool TTeamObject::AppendClassLine(std::string& out) const {
-    out += "{Team}";
-    out += fieldtext::CategoriesText(GetCategories());
+    container::AppendCategoriesLine(out, "{Team}", GetCategories());
     return true;
 }
 
