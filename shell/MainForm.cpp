@@ -2,7 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/Settings.h"
-#include "shell/CategoryNames.h"
+#include "records/CategoryNames.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"

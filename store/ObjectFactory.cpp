@@ -6,15 +6,15 @@
 #include "records/DocObject.h"
 #include "records/EMailObject.h"
 #include "records/FaxObject.h"
+#include "records/FolderObject.h"
 #include "records/OrgObject.h"
+#include "records/PersonObject.h"
 #include "records/PhoneObject.h"
+#include "records/TeamObject.h"
 #include "records/ToolObject.h"
 #include "records/WebObject.h"
 #include "reminders/ReminderObject.h"
-#include "store/FolderObject.h"
 #include "store/KexObject.h"
-#include "store/PersonObject.h"
-#include "store/TeamObject.h"
 #include "store/TreeNodes.h"
 
 #include <stdexcept>

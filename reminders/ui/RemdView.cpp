@@ -1,6 +1,6 @@
-#include "platform/ui/OKBottomView.h"
 #include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
+#include "records/ui/OKBottomView.h"
 #include "reminders/RemdDlg.h"
 #include "ui_RemdDlg.h"
 

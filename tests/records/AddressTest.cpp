@@ -1,6 +1,6 @@
 #include "records/AddressObject.h"
+#include "records/CategoryPopup.h"
 #include "records/EditAddressDlg.h"
-#include "shell/CategoryPopup.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"

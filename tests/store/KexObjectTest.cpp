@@ -1,8 +1,8 @@
 #include "store/KexObject.h"
 
+#include "records/CategoryPopup.h"
 #include "records/FolderEditDlg.h"
 #include "records/TeamEditDlg.h"
-#include "shell/CategoryPopup.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"

@@ -1,4 +1,4 @@
-#include "shell/CategoryPopup.h"
+#include "records/CategoryPopup.h"
 
 TCategoryPopup::TCategoryPopup() {
     Caption = "Select Categories";

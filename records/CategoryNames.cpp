@@ -1,4 +1,4 @@
-#include "shell/CategoryNames.h"
+#include "records/CategoryNames.h"
 
 #include "platform/Settings.h"
 
