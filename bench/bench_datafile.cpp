@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "shell/RecordKinds.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"
@@ -32,6 +33,7 @@ public:
         FServices.Random = &FRandom;
         FServices.Locale = &FLocale;
         InstallServices(&FServices);
+        RegisterRecordKinds();
         fileio::WriteFileReplacing(Path(), GenerateBenchDataFile());
     }
     ~Fixture() {

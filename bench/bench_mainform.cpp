@@ -9,6 +9,7 @@
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "shell/MainForm.h"
+#include "shell/RecordKinds.h"
 #include "store/TreeNodes.h"
 
 #include <benchmark/benchmark.h>
@@ -30,6 +31,7 @@ public:
         FServices.Random = &FRandom;
         FServices.Locale = &FLocale;
         InstallServices(&FServices);
+        RegisterRecordKinds();
         fileio::WriteFileReplacing((FDir / "tavi.dat").string(), GenerateBenchDataFile(1000));
     }
     ~Fixture() {

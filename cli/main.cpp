@@ -8,6 +8,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "shell/RecordKinds.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
@@ -56,6 +57,7 @@ public:
         FServices.Random = &FRandom;
         FServices.Locale = &FLocale;
         InstallServices(&FServices);
+        RegisterRecordKinds();
         FRoot = CreateRoot(FTree);
     }
     ~TCli() {

@@ -4,6 +4,7 @@
 #include "platform/Locale.h"
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "shell/RecordKinds.h"
 
 // Deterministic services for the fuzz targets: a fixed day and ids that are
 // never 0, so a reloaded tree is the same tree.
@@ -19,6 +20,7 @@ struct TFuzzServices {
         Services.Random = &Random;
         Services.Locale = &Locale;
         InstallServices(&Services);
+        RegisterRecordKinds();
     }
     TServices Services;
     TFuzzClock Clock;

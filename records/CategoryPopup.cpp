@@ -1,5 +1,10 @@
 #include "records/CategoryPopup.h"
 
+#include "platform/MainWindow.h"
+#include "platform/Services.h"
+#include "records/CategoryNames.h"
+#include "store/KexObject.h"
+
 TCategoryPopup::TCategoryPopup() {
     Caption = "Select Categories";
 }
@@ -17,4 +22,19 @@ uint32_t TCategoryPopup::GetCategories() const {
     for (size_t i = 0; i < CheckListBox1.size() && i < 32; ++i)
         if (CheckListBox1[i].Checked) set |= 1u << i;
     return set;
+}
+
+void TCategoryPopup::EditCategories(TKexObject& record, const TScreenPoint& at) {
+    TCategoryPopup popup;
+    popup.HasPosition = true;
+    popup.Left = at.X;
+    popup.Top = at.Y;
+    std::vector<std::string> names;
+    if (const IMainWindow* mw = Svc().MainWindow)
+        names = mw->CategoryNames();
+    else if (Svc().Settings)
+        names = ReadCategoryNames(*Svc().Settings);
+    popup.SetCategories(names, record.GetCategories());
+    popup.ShowModal();
+    record.SetCategories(popup.GetCategories());
 }

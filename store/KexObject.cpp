@@ -4,8 +4,6 @@
 #include "platform/Locale.h"
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
-#include "records/CategoryNames.h"
-#include "records/CategoryPopup.h"
 #include "store/FieldText.h"
 #include "store/FilterState.h"
 #include "store/TextWriter.h"
@@ -138,21 +136,6 @@ void TKexObject::FillListView(TListRows& list) const {
 bool TKexObject::IsFilteredOut() const {
     const IMainWindow* mw = Svc().MainWindow;
     return mw && mw->FilterState().IsFilteredOut(FCategories);
-}
-
-void TKexObject::EditCategories(const TScreenPoint& sender) {
-    TCategoryPopup popup;
-    popup.HasPosition = true;
-    popup.Left = sender.X;
-    popup.Top = sender.Y;
-    std::vector<std::string> names;
-    if (const IMainWindow* mw = Svc().MainWindow)
-        names = mw->CategoryNames();
-    else if (Svc().Settings)
-        names = ReadCategoryNames(*Svc().Settings);
-    popup.SetCategories(names, FCategories);
-    popup.ShowModal();
-    FCategories = popup.GetCategories();
 }
 
 std::string TKexObject::RecordLine(int level) const {

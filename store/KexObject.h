@@ -34,13 +34,6 @@ inline bool IsTreeKind(uint8_t kind) {
     return kind <= kindWeb;
 }
 
-// Where a category picker opens: the screen position of the bottom-left
-// corner of the picture that was clicked.
-struct TScreenPoint {
-    int X = 0;
-    int Y = 0;
-};
-
 // A record's own fields by their names in the code, for scripts (dump) and
 // automation. Values are text, numbers or lists of text.
 using TFieldValue = std::variant<std::string, int64_t, std::vector<std::string>>;
@@ -102,7 +95,6 @@ public:
     void WriteObject(TTextWriter& f, int level) const;
     void WriteItems(TTextWriter& f, int level) const;
     void WriteCsv(TTextWriter& f, const std::vector<std::string>& fields) const;
-    void EditCategories(const TScreenPoint& sender);
     bool IsFilteredOut() const;
 
     // The record line: "{" level " " kind " }" title "~~" target "~~" comment "~~" id.

@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <map>
-#include <mutex>
 
 namespace {
 std::map<std::string, TQtViewFactory::Maker>& Registry() {
@@ -15,10 +14,7 @@ std::map<std::string, TQtViewFactory::Maker>& Registry() {
 }
 } // namespace
 
-TQtViewFactory::TQtViewFactory(QWidget* parent) : FParent(parent) {
-    static std::once_flag once;
-    std::call_once(once, RegisterAllViews);
-}
+TQtViewFactory::TQtViewFactory(QWidget* parent) : FParent(parent) {}
 
 void TQtViewFactory::Register(const std::string& formName, Maker maker) {
     Registry()[formName] = std::move(maker);

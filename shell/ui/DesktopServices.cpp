@@ -1,5 +1,7 @@
 #include "shell/ui/DesktopServices.h"
 
+#include "shell/RecordKinds.h"
+
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
     : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings), Browser(Shell) {
@@ -23,6 +25,7 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
         path.resize(path.size() - 4);
     Browser.SetDefaultApp(path);
     InstallServices(&Services);
+    RegisterRecordKinds();
 }
 
 TDesktopServices::~TDesktopServices() {

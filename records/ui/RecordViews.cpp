@@ -1,14 +1,13 @@
-#include "platform/ui/PlainDialogViews.h"
-#include "platform/ui/QtViewFactory.h"
+#include "records/ui/RecordViews.h"
+
 #include "records/ui/EditPersView.h"
 #include "records/ui/FaxEditView.h"
 #include "records/ui/OrgEditView.h"
 #include "records/ui/PhoneEditView.h"
 
-// Each view file defines its Register...View function; the list below makes
-// the static library keep them (self-registration would be dropped by the linker).
-
-void RegisterAllViews() {
+// Called by name rather than registered from static initialisers: the linker
+// drops objects of a static library that nothing refers to.
+void RegisterRecordViews() {
     RegisterPhoneEditView();
     RegisterFaxEditView();
     RegisterEditPersView();
@@ -20,7 +19,5 @@ void RegisterAllViews() {
     RegisterWebSiteView();
     RegisterDocEditView();
     RegisterToolEditView();
-    RegisterRemdView();
-    RegisterRecurringDateView();
     RegisterCategoryPopupView();
 }

@@ -1,0 +1,14 @@
+#include "app/ViewRegistry.h"
+
+#include "records/ui/RecordViews.h"
+#include "reminders/ui/ReminderViews.h"
+
+#include <mutex>
+
+void RegisterAllViews() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterRecordViews();
+        RegisterReminderViews();
+    });
+}
