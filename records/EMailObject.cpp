@@ -23,9 +23,6 @@ constexpr const char* kAddressColumn = "E-Mail Address";
 constexpr int kMailByShell = 1;
 constexpr int kMailBySystem = 2;
 constexpr int kMailByBrowser = 3;
-
-// The value of the named column of an imported row; false when the row has
-// no such column.
 } // namespace
 
 TEMailObject::TEMailObject(uint8_t kind, const std::string& title, const std::string& target,

@@ -1,5 +1,6 @@
 #include "platform/ui/QtViewFactory.h"
 
+#include "platform/FileFilter.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/QtText.h"
 
@@ -68,7 +69,8 @@ int TQtViewFactory::MessageBox(const std::string& text, const std::string& capti
 std::optional<std::string> TQtViewFactory::OpenFileName(const std::string& title,
                                                         const std::string& initialFolder,
                                                         const std::string& filter, bool mustExist) {
-    QFileDialog dlg(FParent, FromStored(title), FromStored(initialFolder), FromStored(filter));
+    QFileDialog dlg(FParent, FromStored(title), FromStored(initialFolder),
+                    FromStored(QtFileFilter(filter)));
     dlg.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
