@@ -23,8 +23,6 @@ public:
     virtual void EditNodeText(TTreeNode* node) = 0;
     // Selects the node in the tree (the item list follows).
     virtual void SelectNode(TTreeNode* node) = 0;
-    // Fills the item list again for the selected node.
-    virtual void RefreshList() = 0;
     // The image index of the configured tool whose program is fileName
     // (exact), or 13, the generic document image, when no tool matches.
     virtual int ToolImageIndex(const std::string& fileName) const = 0;

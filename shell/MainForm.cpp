@@ -3,7 +3,7 @@
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "records/CategoryNames.h"
-#include "store/DataFile.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeCompare.h"
@@ -15,10 +15,23 @@
 
 // Keeps the form's selected node valid when nodes are removed by anyone
 // (commands, automation): the selection falls back to the removed node's
-// parent, and rows that may show removed records are dropped.
-class TMainForm::TSelectionGuard : public ITreeObserver {
+// parent, and rows that may show removed records are dropped. Follows the
+// document too: a row whose record goes loses it at once, and the list is
+// read again when an update scope that touched what it shows ends.
+class TMainForm::TSelectionGuard : public ITreeObserver, public IRecordObserver {
 public:
     explicit TSelectionGuard(TMainForm& form) : FForm(form) {}
+
+    void RecordRemoving(TKexObject* record) override { Forget(record); }
+    void ItemRemoving(TKexObject* /*owner*/, TKexObject* item) override { Forget(item); }
+
+    void RecordsChanged(const TRecordChanges& changes) override {
+        bool refill = FStale;
+        FStale = false;
+        for (const TRecordChange& c : changes.Records)
+            refill = refill || Shows(c.Record);
+        if (refill) FForm.RefillKeepingSelection();
+    }
 
     void NodeRemoving(TTreeNode* node) override {
         TTreeNode*& sel = FForm.Selected;
@@ -34,15 +47,39 @@ public:
     }
 
 private:
+    // The record is the selected node's own (its items and title show) or
+    // one of the list's rows: a child node's record or an item of the node.
+    bool Shows(const TKexObject* r) const {
+        const TTreeNode* sel = FForm.Selected;
+        if (!sel || !r) return false;
+        if (sel->Data() == r) return true;
+        const TTreeNode* n = r->GetNode();
+        if (!n) return false;
+        return n->Data() == r ? n->Parent() == sel : n == sel;
+    }
+
+    void Forget(const TKexObject* record) {
+        for (auto& row : FForm.MainItems) {
+            if (row.Data != record) continue;
+            row.Data = nullptr;
+            row.Selected = false;
+            FStale = true;
+        }
+    }
+
     TMainForm& FForm;
+    bool FStale = false; // rows lost their records: refill at the scope's end
 };
 
-TMainForm::TMainForm(TTreeNodes& folders)
-    : Folders(folders), FGuard(std::make_unique<TSelectionGuard>(*this)) {
+TMainForm::TMainForm(TContactStore& document)
+    : Document(document), Folders(document.Tree()),
+      FGuard(std::make_unique<TSelectionGuard>(*this)) {
     Folders.AddObserver(FGuard.get());
+    Document.AddObserver(FGuard.get());
 }
 
 TMainForm::~TMainForm() {
+    Document.RemoveObserver(FGuard.get());
     Folders.RemoveObserver(FGuard.get());
 }
 
@@ -61,8 +98,7 @@ void TMainForm::Create() {
     Filter = TFilterState{};
     FoldersWidth = WinState.Current().Split;
 
-    TTreeNode* root = Folders.GetFirstNode();
-    if (!root) root = CreateRoot(Folders);
+    TTreeNode* root = Document.Root();
 
     // A damaged data file still leaves a usable window behind the error: what
     // was read stays, sorted and shown, before the error reaches the caller.
@@ -78,7 +114,7 @@ void TMainForm::Create() {
         }
     };
     try {
-        LoadDataFile(root);
+        Document.Load();
     } catch (...) {
         finish();
         throw;
@@ -87,7 +123,7 @@ void TMainForm::Create() {
 }
 
 void TMainForm::Destroy(bool saveData) {
-    if (saveData) SaveDataFile(Folders);
+    if (saveData) Document.Save();
     if (FView) WinState.Get(*FView);
     if (ISettings* settings = Svc().Settings) WinState.Save(*settings);
 }

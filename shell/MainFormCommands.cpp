@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/ViewFactory.h"
 #include "shell/MainForm.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
@@ -16,18 +17,6 @@ int Ask(const std::string& text, const std::string& caption, int type) {
     IViewFactory* views = Svc().Views;
     return views ? views->MessageBox(text, caption, type) : id::Cancel;
 }
-
-// Keeps the tree's update bracket balanced whatever a load raises.
-class TTreeUpdate {
-public:
-    explicit TTreeUpdate(TTreeNodes& tree) : FTree(tree) { FTree.BeginUpdate(); }
-    ~TTreeUpdate() { FTree.EndUpdate(); }
-    TTreeUpdate(const TTreeUpdate&) = delete;
-    TTreeUpdate& operator=(const TTreeUpdate&) = delete;
-
-private:
-    TTreeNodes& FTree;
-};
 
 // True for a tree record that its node owns (so deleting means deleting the node).
 TTreeNode* OwnNode(TKexObject* r) {
@@ -377,7 +366,7 @@ void TMainForm::PasteBtnClick() {
 // --- file ----------------------------------------------------------------------------------
 
 void TMainForm::Save1Click() {
-    SaveDataFile(Folders);
+    Document.Save();
 }
 
 void TMainForm::Revert1Click() {
@@ -393,14 +382,7 @@ void TMainForm::Revert1Click() {
         SelectNode(root);
     };
     try {
-        TTreeUpdate update(Folders);
-        root->DeleteChildren();
-        // The root's own detail items are stored in the file too; keeping them
-        // would double them on every revert.
-        if (TKexObject* r = root->Data())
-            while (r->HasItems())
-                r->DeleteItem(r->GetItem(0));
-        LoadDataFile(root);
+        Document.Revert();
     } catch (...) {
         finish();
         throw;

@@ -10,35 +10,14 @@
 #include "store/TextWriter.h"
 #include "store/TreeNodes.h"
 
-namespace {
-// Keeps the tree's update bracket balanced whatever the reader raises.
-class TUpdateGuard {
-public:
-    explicit TUpdateGuard(TTreeNodes& tree) : FTree(tree) { FTree.BeginUpdate(); }
-    ~TUpdateGuard() { FTree.EndUpdate(); }
-    TUpdateGuard(const TUpdateGuard&) = delete;
-    TUpdateGuard& operator=(const TUpdateGuard&) = delete;
-
-private:
-    TTreeNodes& FTree;
-};
-} // namespace
-
-void LoadDataFile(TTreeNode* root) {
+void LoadDataFile(TTreeNode* root, const std::string& path) {
     if (!root) return;
-    TTreeNodes& tree = *root->Owner();
-    TUpdateGuard guard(tree);
-    auto text = fileio::TryReadFile(Svc().ProgramFile(kDataFileName));
+    TTreeUpdate guard(*root->Owner());
+    auto text = fileio::TryReadFile(path);
     if (!text) return;
-    TTextReader f(*text, kDataFileName);
-    try {
-        f.SkipLn(); // the header line, whatever it holds
-        ReadObjects(f, root);
-        tree.DataFileIncomplete = false;
-    } catch (...) {
-        tree.DataFileIncomplete = true;
-        throw;
-    }
+    TTextReader f(*text, fileio::ExtractFileName(path));
+    f.SkipLn(); // the header line, whatever it holds
+    ReadObjects(f, root);
 }
 
 bool IsTransferFileName(const std::string& fileName) {
@@ -48,7 +27,7 @@ bool IsTransferFileName(const std::string& fileName) {
 
 void ReadTransferText(TTreeNode* node, const std::string& text, const std::string& fileName) {
     if (!node) return;
-    TUpdateGuard guard(*node->Owner());
+    TTreeUpdate guard(*node->Owner());
     TTextReader f(text, fileName);
     ReadObjects(f, node);
 }
@@ -110,18 +89,11 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, cons
     f.Close();
 }
 
-void SaveDataFile(TTreeNodes& nodes) {
-    std::string path = Svc().ProgramFile(kDataFileName);
-    if (nodes.DataFileIncomplete) {
-        // The file on disk holds records the tree could not read: keep it.
-        if (auto old = fileio::TryReadFile(path))
-            fileio::WriteFileReplacing(Svc().ProgramFile(kBackupFileName), *old);
-    }
+void SaveDataFile(TTreeNodes& nodes, const std::string& path) {
     TTextWriter f(path);
     f.Buffer().reserve(1 << 16);
     f.WriteLn(kDataFileHeader);
     for (TTreeNode* n : nodes.InOrder())
         if (TKexObject* r = n->Data()) r->WriteObject(f, n->Level());
     f.Close();
-    nodes.DataFileIncomplete = false;
 }

@@ -12,10 +12,11 @@ inline constexpr const char* kBackupFileName = "tavi.bak";
 inline constexpr const char* kClipFileName = "clipdata.dat";
 inline constexpr const char* kDataFileHeader = "{Params}";
 
-// Reads "tavi.dat" below the root node. A missing or unreadable file leaves
-// the tree as it is. A damaged file raises EInOutError with its line; what was
-// read stays, and the next SaveDataFile first keeps the file as "tavi.bak".
-void LoadDataFile(TTreeNode* root);
+// Reads the data file at path below the root node. A missing or unreadable
+// file leaves the tree as it is. A damaged file raises EInOutError with its
+// line; what was read stays (TContactStore then keeps the file on its next
+// save).
+void LoadDataFile(TTreeNode* root, const std::string& path);
 
 // Reads a transfer file below node: only a name whose extension is ".tvd"
 // (any case) or exactly "clipdata.dat"; any other name, or a file that cannot
@@ -41,6 +42,6 @@ struct TCsvExport {
 void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
                   const TCsvExport* csv = nullptr, bool keepCategories = false);
 
-// Writes the whole tree to "tavi.dat", safely (a temporary file renamed over
-// the old one).
-void SaveDataFile(TTreeNodes& nodes);
+// Writes the whole tree to the data file at path, safely (a temporary file
+// renamed over the old one).
+void SaveDataFile(TTreeNodes& nodes, const std::string& path);

@@ -4,6 +4,7 @@
 #include "platform/Locale.h"
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
+#include "store/ContactStore.h"
 #include "store/FieldText.h"
 #include "store/FilterState.h"
 #include "store/TextWriter.h"
@@ -25,23 +26,61 @@ TKexObject::~TKexObject() {
         FItems.pop_back();
 }
 
+namespace {
+// The document an item change goes to: the item's node is its owner's node,
+// which also serves the root record (it has no node of its own).
+TContactStore* DocumentOf(const TKexObject& owner, const TKexObject& item) {
+    if (TContactStore* d = item.Document()) return d;
+    return owner.Document();
+}
+} // namespace
+
+TContactStore* TKexObject::Document() const {
+    return FNode ? FNode->Owner()->Document() : nullptr;
+}
+
+void TKexObject::Changed(uint32_t events) {
+    if (TContactStore* doc = Document()) doc->RecordChanged(this, events);
+}
+
 void TKexObject::SetTitle(const std::string& value) {
     std::string v = fieldtext::SafeField(value);
+    const bool changed = v != FTitle;
     if (FNode && FNode->Data() == this) {
         if (FNode->Text() == FTitle) FNode->SetText(v);
         FTitle = v;
-        if (FNode->Parent()) FNode->Parent()->SortChildren();
-        return;
+        // Within an update scope the siblings are sorted once, at its end:
+        // a thousand new records in one folder cost one sort, not a thousand.
+        if (TTreeNode* parent = FNode->Parent()) {
+            if (TContactStore* doc = Document())
+                doc->SortChildren(parent);
+            else
+                parent->SortChildren();
+        }
+    } else {
+        FTitle = v;
     }
-    FTitle = v;
+    if (changed) Changed(reTitle);
 }
 
 void TKexObject::SetTarget(const std::string& value) {
-    FTarget = fieldtext::SafeField(value);
+    std::string v = fieldtext::SafeField(value);
+    if (v == FTarget) return;
+    FTarget = std::move(v);
+    Changed(reTarget);
 }
 
 void TKexObject::SetComment(const std::string& value) {
-    FComment = fieldtext::SafeField(value);
+    std::string v = fieldtext::SafeField(value);
+    if (v == FComment) return;
+    FComment = std::move(v);
+    Changed(reComment);
+}
+
+void TKexObject::SetCategories(uint32_t value) {
+    if (value == FCategories) return;
+    FCategories = value;
+    Changed(reCategories);
 }
 
 void TKexObject::SetNode(TTreeNode* node) {
@@ -73,18 +112,38 @@ void TKexObject::SetDueCount(int value) {
 }
 
 void TKexObject::AddItem(std::unique_ptr<TKexObject> item) {
-    if (item) FItems.push_back(std::move(item));
+    if (!item) return;
+    TContactStore* doc = DocumentOf(*this, *item);
+    FItems.push_back(std::move(item));
+    if (doc) doc->ItemInserted(this);
 }
 
 void TKexObject::DeleteItem(TKexObject* item) {
-    RemoveItem(item).reset();
-}
-
-std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
     auto it =
         std::find_if(FItems.begin(), FItems.end(),
                      [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    if (it == FItems.end()) return;
+    TContactStore* doc = DocumentOf(*this, **it);
+    TContactStore::TUpdate scope(doc);
+    std::unique_ptr<TKexObject> doomed = RemoveItem(item);
+    if (doc && doomed) doc->RecordRemoving(doomed.get());
+}
+
+std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
+    auto find = [this, item] {
+        return std::find_if(
+            FItems.begin(), FItems.end(),
+            [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    };
+    auto it = find();
     if (it == FItems.end()) return nullptr;
+    TContactStore* doc = DocumentOf(*this, **it);
+    TContactStore::TUpdate scope(doc);
+    if (doc) {
+        doc->ItemRemoving(this, item);
+        it = find(); // the observers were told; look again rather than trust it
+        if (it == FItems.end()) return nullptr;
+    }
     std::unique_ptr<TKexObject> out = std::move(*it);
     FItems.erase(it);
     return out;

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+class TContactStore;
 class TTreeNode;
 class TTextWriter;
 class TCard;
@@ -60,15 +61,19 @@ public:
     uint32_t GetCategories() const { return FCategories; }
 
     // Keeps the node's label and the siblings' order in step (see .cpp).
+    // Each setter tells the record's document of a change.
     void SetTitle(const std::string& value);
     void SetTarget(const std::string& value);
     void SetComment(const std::string& value);
-    void SetCategories(uint32_t value) { FCategories = value; }
+    void SetCategories(uint32_t value);
 
     // The tree node: a tree record's own, a detail item's owner's, none for
     // the root record.
     TTreeNode* GetNode() const { return FNode; }
     void SetNode(TTreeNode* node);
+    // The document of the record's tree; none while the record is linked
+    // nowhere (being read, or the root record).
+    TContactStore* Document() const;
 
     int GetDue() const { return FDue; }
     int GetDueCount() const { return FDueCount; }
@@ -76,6 +81,7 @@ public:
     void SetDueCount(int value);
 
     // --- detail items ----------------------------------------------------
+    // Items are linked to this record's node (SetNode) before they are added.
     void AddItem(std::unique_ptr<TKexObject> item);
     // Destroys the item; an item not in the list is ignored.
     void DeleteItem(TKexObject* item);
@@ -144,6 +150,9 @@ protected:
     virtual bool AppendClassLine(std::string& out) const;
 
 private:
+    // Tells the document (if any) that fields of this record changed.
+    void Changed(uint32_t events);
+
     uint32_t FCategories = 0;
     int32_t FObjectId;
     uint8_t FKind;

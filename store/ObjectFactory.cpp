@@ -2,6 +2,7 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/RecordRegistry.h"
 #include "store/TreeNodes.h"
@@ -40,9 +41,8 @@ TCreated CreateObject(uint8_t kind, const std::string& title, const std::string&
     }
     TKexObject* owner = parent->Data();
     if (!owner) throw std::logic_error("CreateObject: the parent node has no record");
-    TKexObject* r = record.get();
+    record->SetNode(parent);
     owner->AddItem(std::move(record));
-    r->SetNode(parent);
     return result;
 }
 
@@ -70,10 +70,11 @@ bool MoveNodeTo(TTreeNode* node, TTreeNode* target) {
 
 void MoveItemTo(TKexObject* item, TKexObject* owner, TTreeNode* target) {
     if (!item || !owner || !target || !target->Data()) return;
+    TContactStore::TUpdate scope(target->Owner()->Document());
     std::unique_ptr<TKexObject> moved = owner->RemoveItem(item);
     if (!moved) return;
-    target->Data()->AddItem(std::move(moved));
     item->SetNode(target);
+    target->Data()->AddItem(std::move(moved));
 }
 
 TTreeNode* CreateRoot(TTreeNodes& tree) {

@@ -24,11 +24,11 @@ TLogicForm::~TLogicForm() {
     if (auto* views = dynamic_cast<TQtViewFactory*>(Svc().Views)) views->SetParent(nullptr);
     FWindow.reset();
     FForm.reset();
-    FTree.Clear();
+    FDocument.Tree().Clear();
 }
 
 bool TLogicForm::Create(const std::string& commandLine) {
-    FForm = std::make_unique<TMainForm>(FTree);
+    FForm = std::make_unique<TMainForm>(FDocument);
     FWindow = std::make_unique<TMainWindow>(*FForm);
     FWindow->SetCommandLine(commandLine);
     Svc().MainWindow = FForm.get();

@@ -3,6 +3,7 @@
 #include "records/EMailObject.h"
 #include "records/WebObject.h"
 #include "records/WebSiteDlg.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/ObjectFactory.h"
 #include "store/TextWriter.h"
@@ -73,14 +74,14 @@ TEST(EMailWebRecords, DataFileWithNestedWebsitesAndMailSurvivesLoadAndSave) {
                              "{2 4 }News~~http://news.x.org~~daily~~70311\r\n{Webs}0\r\n"
                              "{3 4 }Sport~~http://news.x.org/sport~~~~70312\r\n{Webs}-1\r\n";
     WriteText(svc.File("tavi.dat"), file);
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
-    LoadDataFile(root);
+    TContactStore doc;
+    TTreeNode* root = doc.Root();
+    doc.Load();
     TTreeNode* news = root->GetFirstChild()->GetFirstChild();
     ASSERT_NE(news, nullptr);
     EXPECT_NE(dynamic_cast<TWebObject*>(news->Data()), nullptr);
     EXPECT_NE(dynamic_cast<TEMailObject*>(root->GetFirstChild()->Data()->GetItem(0)), nullptr);
-    SaveDataFile(tree);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), file);
 }
 

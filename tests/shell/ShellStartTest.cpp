@@ -4,6 +4,7 @@
 #include "shell/MainWinState.h"
 #include "shell/ProgressForm.h"
 #include "shell/TipList.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 
 namespace {
@@ -72,10 +73,10 @@ TEST(MainFormCreate, TreeOfAnUnsortedDataFileIsShownSortedAtEveryLevel) {
     WriteText(svc.File(kDataFileName), "{Params}\r\n{1 3 }Zed~~~~~~1\r\n\r\n"
                                        "{1 0 }Work~~~~~~2\r\n\r\n{2 3 }Tom~~~~~~3\r\n\r\n"
                                        "{2 3 }ann~~~~~~4\r\n\r\n{1 0 }Clubs~~~~~~5\r\n\r\n");
-    TTreeNodes tree;
-    TMainForm form(tree);
+    TContactStore doc;
+    TMainForm form(doc);
     form.Create();
-    TTreeNode* root = tree.GetFirstNode();
+    TTreeNode* root = doc.Root();
     std::vector<std::string> top, work;
     for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
         top.push_back(c->Text());
@@ -88,15 +89,15 @@ TEST(MainFormCreate, TreeOfAnUnsortedDataFileIsShownSortedAtEveryLevel) {
 TEST(MainFormCreate, DamagedDataFileRaisesAfterTheRootIsSelected) {
     TTestServices svc;
     WriteText(svc.File(kDataFileName), "{Params}\r\n{1 0 }Kept~~~~~~5\r\n\r\n{x");
-    TTreeNodes tree;
+    TContactStore doc;
     TRecordingMainView view;
-    TMainForm form(tree);
+    TMainForm form(doc);
     form.SetView(&view);
     EXPECT_THROW(form.Create(), EInOutError);
-    EXPECT_EQ(form.Selected, tree.GetFirstNode());
+    EXPECT_EQ(form.Selected, doc.Root());
     EXPECT_EQ(form.MainItems.size(), 1u);
     EXPECT_EQ(view.Applied, 1);
-    EXPECT_TRUE(tree.DataFileIncomplete);
+    EXPECT_TRUE(doc.Incomplete());
 }
 
 TEST(CommandLine, BlanksOutsideQuotesSeparateTokens) {

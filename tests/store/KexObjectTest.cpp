@@ -3,6 +3,7 @@
 #include "records/CategoryPopup.h"
 #include "records/FolderEditDlg.h"
 #include "records/TeamEditDlg.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"
@@ -187,10 +188,10 @@ TEST_F(KexObjectTest, UnsafeValuesNeverReachAStoredField) {
         EXPECT_TRUE(fieldtext::IsSafeField(*v)) << *v;
     EXPECT_EQ(r->GetTitle(), "a-~b c-");
     // Whatever was typed, the saved file reads back to the same record.
-    SaveDataFile(tree);
-    TTreeNodes again;
-    TTreeNode* root2 = CreateRoot(again);
-    LoadDataFile(root2);
+    SaveDataFile(tree, svc.File(kDataFileName));
+    TContactStore again;
+    TTreeNode* root2 = again.Root();
+    again.Load();
     ASSERT_EQ(root2->Count(), 1);
     EXPECT_EQ(root2->Child(0)->Data()->GetTitle(), r->GetTitle());
     EXPECT_EQ(root2->Child(0)->Data()->GetComment(), r->GetComment());

@@ -173,7 +173,6 @@ public:
     std::vector<TKexObject*> SelectedListObjects() const override { return Selected; }
     void EditNodeText(TTreeNode* node) override { Edited.push_back(node); }
     void SelectNode(TTreeNode* node) override { SelectedNodes.push_back(node); }
-    void RefreshList() override { ++Refreshes; }
     int ToolImageIndex(const std::string& fileName) const override {
         auto it = ToolImages.find(fileName);
         return it == ToolImages.end() ? 13 : it->second;
@@ -185,7 +184,6 @@ public:
     std::vector<TKexObject*> Selected;
     std::vector<TTreeNode*> Edited;
     std::vector<TTreeNode*> SelectedNodes;
-    int Refreshes = 0;
     std::map<std::string, int> ToolImages;
 };
 

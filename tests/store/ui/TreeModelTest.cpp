@@ -34,7 +34,7 @@ TEST(TreeModel, FollowsEveryKindOfChangeUnderTheModelTester) {
     EXPECT_EQ(model.data(pa, Qt::DisplayRole).toString(), "z");
 
     WriteText(svc.File("tavi.dat"), "{Params}\r\n{1 0 }L~~~~~~1\r\n{Fold}0\r\n");
-    LoadDataFile(root);
+    LoadDataFile(root, svc.File("tavi.dat"));
     EXPECT_EQ(model.rowCount(model.IndexOf(root)), 3);
     b->Delete();
     EXPECT_EQ(model.rowCount(model.IndexOf(root)), 2);
