@@ -111,7 +111,7 @@ private:
         Arity(args, 2, 2);
         Load();
         TTreeNode* node = NodeAt(args[0]);
-        WriteSubtree(node, programfolder::Absolute(args[1]), false);
+        WriteSubtree(node, programfolder::Absolute(args[1]));
         return kOk;
     }
 

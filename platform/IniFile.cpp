@@ -200,5 +200,25 @@ std::string TIniFile::Text() const {
 }
 
 void TIniFile::Flush() {
-    if (!FPath.empty()) fileio::WriteFileReplacing(FPath, Text());
+    FDirty = true;
+    if (FBatch == 0) WriteFile();
+}
+
+void TIniFile::WriteFile() {
+    if (!FPath.empty()) {
+        if (Writer)
+            Writer(FPath, Text());
+        else
+            fileio::WriteFileReplacing(FPath, Text());
+    }
+    FDirty = false;
+}
+
+void TIniFile::EndUpdate() {
+    if (FBatch == 0) return;
+    if (--FBatch == 0 && FDirty) WriteFile();
+}
+
+void TIniFile::CancelUpdate() {
+    if (FBatch > 0) --FBatch;
 }

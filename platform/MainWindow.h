@@ -5,14 +5,11 @@
 
 class TKexObject;
 class TTreeNode;
-struct TFilterState;
 
 // What records ask of the main window (its presenter implements this).
 class IMainWindow {
 public:
     virtual ~IMainWindow() = default;
-    // The category filter that the item list applies.
-    virtual const TFilterState& FilterState() const = 0;
     // The 32 category names, in order.
     virtual std::vector<std::string> CategoryNames() const = 0;
     // "Folders" or "MainItems".

@@ -2,8 +2,8 @@
 
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
-#include "records/CategoryNames.h"
 #include "store/KexObject.h"
+#include "store/Options.h"
 
 TCategoryPopup::TCategoryPopup() {
     Caption = "Select Categories";
@@ -32,8 +32,8 @@ void TCategoryPopup::EditCategories(TKexObject& record, const TScreenPoint& at) 
     std::vector<std::string> names;
     if (const IMainWindow* mw = Svc().MainWindow)
         names = mw->CategoryNames();
-    else if (Svc().Settings)
-        names = ReadCategoryNames(*Svc().Settings);
+    else
+        names = TCategoryOptions::Read(Svc().UseSettings()).List();
     popup.SetCategories(names, record.GetCategories());
     popup.ShowModal();
     record.SetCategories(popup.GetCategories());

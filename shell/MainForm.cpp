@@ -2,10 +2,10 @@
 
 #include "platform/Services.h"
 #include "platform/Settings.h"
-#include "records/CategoryNames.h"
 #include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
+#include "store/Options.h"
 #include "store/TreeCompare.h"
 #include "store/TreeNodes.h"
 #include "store/TreeObserver.h"
@@ -84,17 +84,11 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::Create() {
-    if (const ISettings* settings = Svc().Settings) {
-        WinState.Restore(*settings);
-        auto names = ReadCategoryNames(*settings);
-        FilterListBox.clear();
-        for (auto& n : names)
-            FilterListBox.push_back({n, false});
-    } else {
-        FilterListBox.clear();
-        for (int n = 1; n <= kCategoryCount; ++n)
-            FilterListBox.push_back({"User Defined " + std::to_string(n), false});
-    }
+    const ISettings& settings = Svc().UseSettings();
+    WinState.Restore(settings);
+    FilterListBox.clear();
+    for (const std::string& name : TCategoryOptions::Read(settings).Names)
+        FilterListBox.push_back({name, false});
     Filter = TFilterState{};
     FoldersWidth = WinState.Current().Split;
 
@@ -125,7 +119,7 @@ void TMainForm::Create() {
 void TMainForm::Destroy(bool saveData) {
     if (saveData) Document.Save();
     if (FView) WinState.Get(*FView);
-    if (ISettings* settings = Svc().Settings) WinState.Save(*settings);
+    WinState.Save(Svc().UseSettings());
 }
 
 void TMainForm::FollowSetup() {
@@ -145,7 +139,7 @@ void TMainForm::FoldersChange(TTreeNode* node) {
     MainItems.clear();
     for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
         TKexObject* r = child->Data();
-        if (r && r->IsFilteredOut()) continue;
+        if (r && r->IsFilteredOut(Filter)) continue;
         TListRow row;
         row.Caption = child->Text();
         row.Data = r;
@@ -157,7 +151,7 @@ void TMainForm::FoldersChange(TTreeNode* node) {
         }
         MainItems.push_back(std::move(row));
     }
-    if (TKexObject* r = node->Data()) r->FillListView(MainItems);
+    if (TKexObject* r = node->Data()) r->FillListView(MainItems, Filter);
     std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {
         return MainItemsCompare(a, b) < 0;
     });

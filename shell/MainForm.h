@@ -149,7 +149,6 @@ public:
     void OpenFileArgument(const std::string& token);
 
     // --- IMainWindow ----------------------------------------------------------------
-    const TFilterState& FilterState() const override { return Filter; }
     std::vector<std::string> CategoryNames() const override;
     std::vector<TKexObject*> SelectedListObjects() const override;
     void EditNodeText(TTreeNode* node) override;

@@ -337,7 +337,7 @@ void TMainForm::CopyBtnClick() {
         }
     }
     if (ActivePane == TPane::Folders) {
-        if (Selected) transfer::CopyNode(Selected);
+        if (Selected) transfer::CopyNode(Selected, Filter);
     } else {
         transfer::CopyListSelection(SelectedListObjects());
     }
@@ -392,11 +392,11 @@ void TMainForm::Revert1Click() {
 
 void TMainForm::GetUrlBtnClick() {
     SelectRootIfNone();
-    IBrowserLink* browser = Svc().Browser;
-    if (!browser || !Selected) return;
-    browser->SetAutoLoad(false);
+    if (!Selected) return;
+    IBrowserLink& browser = Svc().UseBrowser();
+    browser.SetAutoLoad(false);
     std::string address, title;
-    browser->GetURL(address, title);
+    browser.GetURL(address, title);
     if (address.empty()) return;
     // A page without a title would leave a node without a label.
     CreateObject(kindWeb, title.empty() ? address : title, address, "", Selected, "", 0);

@@ -39,12 +39,13 @@ void LoadTransferFile(TTreeNode* node, const std::string& fileName) {
     ReadTransferText(node, *text, fileName);
 }
 
-void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, const TCsvExport* csv,
-                  bool keepCategories) {
+void WriteSubtree(TTreeNode* node, const std::string& fileName, const TSubtreeWrite& how) {
     if (!node) return;
     TTextWriter f(Svc().ProgramFile(fileName));
     static const TCsvExport kNoColumns;
-    const TCsvExport& columns = csv ? *csv : kNoColumns;
+    const bool asCsv = how.Csv != nullptr;
+    const TCsvExport& columns = asCsv ? *how.Csv : kNoColumns;
+    const bool keepCategories = how.KeepCategories;
     if (asCsv && columns.CsvHeader && !columns.CsvFields.empty()) {
         std::vector<std::string> header(columns.CsvFields.begin(), columns.CsvFields.end() - 1);
         std::string line;
@@ -74,7 +75,7 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, cons
     for (int i = start; i <= end; ++i) {
         TTreeNode* n = order[static_cast<size_t>(i)];
         TKexObject* r = n->Data();
-        if (!r || r->IsFilteredOut()) continue;
+        if (!r || r->IsFilteredOut(how.Filter)) continue;
         if (asCsv) {
             r->WriteCsv(f, columns.CsvFields);
         } else if (keepCategories) {

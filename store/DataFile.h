@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FilterState.h"
+
 #include <string>
 #include <vector>
 
@@ -35,12 +37,21 @@ struct TCsvExport {
     bool CsvHeader = false;
 };
 
-// Writes node and its descendants to fileName: records (a transfer file; tree
-// records without their categories, whose names mean nothing to another user,
-// unless keepCategories) or, with csv, comma-separated rows. Records that the
-// category filter hides are left out.
-void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
-                  const TCsvExport* csv = nullptr, bool keepCategories = false);
+// How WriteSubtree writes.
+struct TSubtreeWrite {
+    // Comma-separated rows with these columns (see TCsvExport) instead of
+    // records.
+    const TCsvExport* Csv = nullptr;
+    // Records keep their categories. A transfer file for another user leaves
+    // them out: their names mean nothing there.
+    bool KeepCategories = false;
+    // Records this filter hides are left out (the default hides none).
+    TFilterState Filter;
+};
+
+// Writes node and its descendants to fileName: records (a transfer file) or
+// comma-separated rows.
+void WriteSubtree(TTreeNode* node, const std::string& fileName, const TSubtreeWrite& how = {});
 
 // Writes the whole tree to the data file at path, safely (a temporary file
 // renamed over the old one).

@@ -1,7 +1,6 @@
 #include "store/KexObject.h"
 
 #include "platform/Clipboard.h"
-#include "platform/Locale.h"
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
 #include "store/ContactStore.h"
@@ -9,6 +8,7 @@
 #include "store/FilterState.h"
 #include "store/TextWriter.h"
 #include "store/TreeNode.h"
+#include "store/WordMatch.h"
 
 #include <algorithm>
 #include <cctype>
@@ -170,18 +170,14 @@ TKexObject* TKexObject::FindItem(const std::string& title, uint8_t kind) const {
 }
 
 TKexObject* TKexObject::FindItemByWord(const std::string& lowerText) const {
-    const ILocale* locale = Svc().Locale;
-    for (const auto& item : FItems) {
-        std::string title = locale ? locale->LowerCase(item->GetTitle()) : item->GetTitle();
-        size_t p = title.find(lowerText);
-        if (p != std::string::npos && (p == 0 || title[p - 1] == ' ')) return item.get();
-    }
+    for (const auto& item : FItems)
+        if (WordStartMatches(item->GetTitle(), lowerText)) return item.get();
     return nullptr;
 }
 
-void TKexObject::FillListView(TListRows& list) const {
+void TKexObject::FillListView(TListRows& list, const TFilterState& filter) const {
     for (const auto& item : FItems) {
-        if (item->IsFilteredOut()) continue;
+        if (item->IsFilteredOut(filter)) continue;
         TListRow row;
         row.Caption = item->GetTitle();
         row.Target = item->GetTarget();
@@ -192,9 +188,8 @@ void TKexObject::FillListView(TListRows& list) const {
     }
 }
 
-bool TKexObject::IsFilteredOut() const {
-    const IMainWindow* mw = Svc().MainWindow;
-    return mw && mw->FilterState().IsFilteredOut(FCategories);
+bool TKexObject::IsFilteredOut(const TFilterState& filter) const {
+    return filter.IsFilteredOut(FCategories);
 }
 
 std::string TKexObject::RecordLine(int level) const {
@@ -339,7 +334,7 @@ void TKexObject::CopyToClipboard() const {
     std::string plain;
     GetClipboardText(plain);
     data.Plain = plain;
-    if (IClipboard* cb = Svc().Clipboard) cb->SetData(data);
+    Svc().UseClipboard().SetData(data);
 }
 
 void TKexObject::GetClipboardText(std::string& text) const {

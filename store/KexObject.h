@@ -13,6 +13,7 @@ class TContactStore;
 class TTreeNode;
 class TTextWriter;
 class TCard;
+struct TFilterState;
 
 // Kind codes, stored in every record line; they never change.
 enum : uint8_t {
@@ -96,12 +97,13 @@ public:
 
     TKexObject* FindItem(const std::string& title, uint8_t kind) const;
     TKexObject* FindItemByWord(const std::string& lowerText) const;
-    void FillListView(TListRows& list) const;
+    // The detail items that the filter shows, as list rows.
+    void FillListView(TListRows& list, const TFilterState& filter) const;
 
     void WriteObject(TTextWriter& f, int level) const;
     void WriteItems(TTextWriter& f, int level) const;
     void WriteCsv(TTextWriter& f, const std::vector<std::string>& fields) const;
-    bool IsFilteredOut() const;
+    bool IsFilteredOut(const TFilterState& filter) const;
 
     // The record line: "{" level " " kind " }" title "~~" target "~~" comment "~~" id.
     std::string RecordLine(int level) const;

@@ -19,8 +19,8 @@ TCreated CreateObject(uint8_t kind, const std::string& title, const std::string&
                       const std::string& comment, TTreeNode* parent, const std::string& classLine,
                       int32_t objectId) {
     if (objectId == 0) {
-        IRandom* rnd = Svc().Random;
-        objectId = rnd ? rnd->Random(65535) * rnd->Random(32768) : 0;
+        IRandom& rnd = Svc().UseRandom();
+        objectId = rnd.Random(65535) * rnd.Random(32768);
     }
     TCreated result;
     auto record = ConstructRecord(kind, title, target, comment, objectId, classLine);

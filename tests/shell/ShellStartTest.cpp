@@ -1,5 +1,6 @@
 #include "MainFormFixture.h"
 #include "platform/Errors.h"
+#include "platform/IniFile.h"
 #include "shell/CommandLine.h"
 #include "shell/MainWinState.h"
 #include "shell/ProgressForm.h"
@@ -56,6 +57,17 @@ TEST_F(MainFormFixture, ToggleTwiceReturnsTheGeometryAndEachSetupKeepsItsChanges
     form.Destroy(false);
     EXPECT_EQ(svc.Settings.ReadInteger("WinState", "Alt_Height", 0), 700);
     EXPECT_EQ(svc.Settings.ReadInteger("WinState", "Norm_Style", 0), 4);
+}
+
+TEST_F(MainFormFixture, DestroyWritesTheSettingsFileOnceForAllEighteenValues) {
+    TIniFile file(svc.File("kex.ini"));
+    int writes = 0;
+    file.Writer = [&](const std::string&, const std::string&) { ++writes; };
+    svc.Services.Settings = &file;
+    form.Destroy(false);
+    svc.Services.Settings = &svc.Settings;
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(file.ReadSection("WinState").size(), 18u);
 }
 
 TEST_F(MainFormFixture, DestroySavesTheDataOnlyWhenAsked) {

@@ -211,7 +211,7 @@ TEST_F(DataFileTest, SaveThatFailsPartWayKeepsTheOldFileWhole) {
 TEST_F(DataFileTest, WriteToFullDeviceRaisesDiskFull) {
     Load(kExample);
     try {
-        WriteSubtree(root, "/dev/full", false);
+        WriteSubtree(root, "/dev/full");
         FAIL() << "no error raised";
     } catch (const EInOutError& e) {
         EXPECT_EQ(e.ErrorCode(), 101);

@@ -80,7 +80,7 @@ TEST_F(KexObjectTest, FindItemByWordTestsOnlyTheFirstOccurrenceAtAWordStart) {
 
 TEST_F(KexObjectTest, FilterAnyAndAll) {
     TKexObject* r = Item(root, "x");
-    TFilterState& f = svc.MainWindow.Filter;
+    TFilterState f;
     struct Case {
         bool Any, All;
         uint32_t Mask, Cats;
@@ -100,20 +100,19 @@ TEST_F(KexObjectTest, FilterAnyAndAll) {
         f.FilterBtn2Down = c.All;
         f.CategoryMask = c.Mask;
         r->SetCategories(c.Cats);
-        EXPECT_EQ(r->IsFilteredOut(), c.Hidden) << c.Mask << "/" << c.Cats;
+        EXPECT_EQ(r->IsFilteredOut(f), c.Hidden) << c.Mask << "/" << c.Cats;
     }
-    svc.DetachMainWindow();
-    EXPECT_FALSE(r->IsFilteredOut());
 }
 
 TEST_F(KexObjectTest, FillListViewSkipsFilteredItems) {
     TKexObject* a = Item(root, "a");
     a->SetCategories(1);
     Item(root, "b");
-    svc.MainWindow.Filter.FilterBtn2Down = true;
-    svc.MainWindow.Filter.CategoryMask = 1;
+    TFilterState all;
+    all.FilterBtn2Down = true;
+    all.CategoryMask = 1;
     TListRows rows;
-    root->Data()->FillListView(rows);
+    root->Data()->FillListView(rows, all);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].Caption, "a");
     EXPECT_EQ(rows[0].Data, a);

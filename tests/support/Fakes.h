@@ -167,7 +167,6 @@ public:
 
 class TFakeMainWindow : public IMainWindow {
 public:
-    const TFilterState& FilterState() const override { return Filter; }
     std::vector<std::string> CategoryNames() const override { return Names; }
     std::string ActivePaneName() const override { return ActivePane; }
     std::vector<TKexObject*> SelectedListObjects() const override { return Selected; }
@@ -178,7 +177,6 @@ public:
         return it == ToolImages.end() ? 13 : it->second;
     }
 
-    TFilterState Filter;
     std::vector<std::string> Names;
     std::string ActivePane = "Folders";
     std::vector<TKexObject*> Selected;
