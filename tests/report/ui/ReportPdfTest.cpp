@@ -1,0 +1,219 @@
+// Reports written as PDF and read back with pdftotext: the text must be
+// where the layout put it, inside its label or column.
+#include "report/LabelStock.h"
+#include "report/Report.h"
+#include "report/ui/QtReportPrinter.h"
+#include "support/PdfText.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <tuple>
+
+namespace {
+
+std::vector<TPdfPage> WriteAndRead(TReport& report, const QTemporaryDir& dir,
+                                   const char* name = "report.pdf") {
+    TQtReportPrinter printer;
+    const std::string path = dir.filePath(name).toStdString();
+    TPrintResult result = printer.WritePdf(report, path);
+    EXPECT_TRUE(result.Ok()) << result.Message;
+    return pdftext::ReadPdf(path);
+}
+
+TReportFont Font(double size, bool bold = false) {
+    TReportFont f; // "Arial": the default sans
+    f.Size = size;
+    f.Bold = bold;
+    return f;
+}
+
+// Entry k's label: its words begin with "k:" where a word begins; the long
+// name of every seventh entry is cut or wrapped at the label's edge.
+std::string LabelText(int k) {
+    std::string p = std::to_string(k) + ":";
+    std::string name = k % 7 == 3 ? p + "Bartholomew Fitzgerald-Smythe-Worthington-Hargreaves"
+                                  : p + "Ann " + p + "Smith";
+    return name + "\n" + p + "12 " + p + "High " + p + "Street\n" + p + "Leeds, " + p + "LS1\n" +
+           p + "UK";
+}
+
+int EntryOf(const std::string& word) {
+    size_t colon = word.find(':');
+    if (colon == std::string::npos || colon == 0) return -1;
+    for (size_t i = 0; i < colon; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(word[i]))) return -1;
+    return std::stoi(word.substr(0, colon));
+}
+
+struct TLabelCase {
+    const char* Stock;
+    int Start;
+};
+
+class LabelSheetPdf : public ::testing::TestWithParam<TLabelCase> {};
+
+TEST_P(LabelSheetPdf, EveryWordLiesInsideItsLabel) {
+    const TLabelStock& stock = *labelstock::Find(GetParam().Stock);
+    const int start = GetParam().Start;
+    const int count = stock.LabelsPerSheet() + 5; // onto a second sheet
+    TReport report;
+    labelstock::SetupReport(report, stock, start);
+    TReportText& text =
+        report.Detail.AddText({8, 8, stock.Width - 16.0, stock.Height - 16.0}, Font(10));
+    text.WordWrap = true;
+    int next = 0;
+    report.OnStart = [&] { next = 0; };
+    report.OnNeedData = [&] {
+        if (next >= count) return false;
+        text.Text = LabelText(next++);
+        return true;
+    };
+
+    QTemporaryDir dir;
+    auto pages = WriteAndRead(report, dir);
+    ASSERT_EQ(static_cast<int>(pages.size()),
+              labelstock::LabelPlace(stock, count - 1, start).Sheet + 1);
+
+    std::map<int, int> firstWords;
+    for (size_t p = 0; p < pages.size(); ++p) {
+        EXPECT_NEAR(pages[p].Width, stock.Paper.Width, 0.5);
+        EXPECT_NEAR(pages[p].Height, stock.Paper.Height, 0.5);
+        for (const TPdfWord& word : pages[p].Words) {
+            // The label the word is in, by where it starts.
+            int in = -1;
+            for (int k = 0; k < count && in < 0; ++k) {
+                TLabelPlace place = labelstock::LabelPlace(stock, k, start);
+                if (place.Sheet == static_cast<int>(p) &&
+                    place.Box.Contains({word.Box.Left, word.Box.Top, 0, 0}))
+                    in = k;
+            }
+            ASSERT_GE(in, 0) << word.Text << " on sheet " << p << " is on no label";
+            TBox label = labelstock::LabelPlace(stock, in, start).Box;
+            EXPECT_TRUE(label.Contains(word.Box, 0.5))
+                << word.Text << " runs out of label " << in << " (" << word.Box.Left << ","
+                << word.Box.Top << " " << word.Box.Width << "x" << word.Box.Height << ")";
+            if (int k = EntryOf(word.Text); k >= 0) {
+                EXPECT_EQ(k, in) << word.Text;
+                if (word.Text == std::to_string(k) + ":Ann" ||
+                    word.Text == std::to_string(k) + ":Bartholomew")
+                    ++firstWords[k];
+            }
+        }
+    }
+    for (int k = 0; k < count; ++k)
+        EXPECT_EQ(firstWords[k], 1) << "entry " << k << " of " << stock.Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stocks, LabelSheetPdf,
+                         ::testing::Values(TLabelCase{"Avery 5160-Address", 1},
+                                           TLabelCase{"Avery 5160-Address", 7},
+                                           TLabelCase{"Avery 5163-Shipping", 1},
+                                           TLabelCase{"Avery L7160-Address", 1},
+                                           TLabelCase{"Avery L7163-Address", 4}));
+
+// An address book in three columns: a white letter on a black box when the
+// first character changes, the name in bold with the phone at the right,
+// and the address below when there is one.
+struct TAddressBook {
+    struct TEntry {
+        std::string Name, Phone, Address;
+    };
+    explicit TAddressBook(std::vector<TEntry> entries) : Entries(std::move(entries)) {
+        Report.Title = "Address & Phone Book";
+        Report.PaperFromPrinter = false;
+        Report.Margins = {50, 50, 50, 50};
+        Report.Columns = 3;
+        Report.ColumnSpace = 20;
+        TReportBand& group = Report.AddGroupHeader(24, [this] { return Letter; });
+        group.AddShape(TReportShape::TKind::Fill, {0, 2, 0, 20}).StretchWidth = true;
+        LetterText = &group.AddText({4, 2, 40, 20}, Font(14, true));
+        LetterText->Font.Color = 0xFFFFFF;
+        Report.Detail.Height = 14;
+        Name = &Report.Detail.AddText({0, 0, 0, 14}, Font(8, true));
+        Name->StretchWidth = true;
+        Phone = &Report.Detail.AddText({0, 0, 0, 14}, Font(8));
+        Phone->StretchWidth = true;
+        Phone->Alignment = TAlignment::Right;
+        TReportBand& address = Report.AddChild(89);
+        AddressText = &address.AddText({10, 0, 0, 80}, Font(8));
+        AddressText->StretchWidth = true;
+        AddressText->WordWrap = true;
+        address.BeforePrint = [this](TReportBand& band) {
+            band.Height = AddressText->Text.empty() ? 0 : 89;
+        };
+        Report.OnStart = [this] { Next = 0; };
+        Report.OnNeedData = [this] {
+            if (Next >= Entries.size()) return false;
+            const TEntry& e = Entries[Next++];
+            Name->Text = e.Name;
+            Phone->Text = e.Phone;
+            AddressText->Text = e.Address;
+            Letter = e.Name.substr(0, 1);
+            LetterText->Text = Letter;
+            return true;
+        };
+    }
+    TReport Report;
+    std::vector<TEntry> Entries;
+    size_t Next = 0;
+    std::string Letter;
+    TReportText *LetterText, *Name, *Phone, *AddressText;
+};
+
+TEST(AddressBookPdf, GroupLettersAndColumnsDownThenAcross) {
+    std::vector<TAddressBook::TEntry> entries = {
+        {"abbot, ann", "555-0100", "1 Low Lane\nLeeds, LS1"},
+        {"Adams, Bob", "555-0101", ""},
+    };
+    const char* surnames[] = {"Baker", "Carter", "Dunn", "Evans", "Fisher", "Green"};
+    for (const char* surname : surnames)
+        for (int i = 0; i < 12; ++i)
+            entries.push_back({std::string(surname) + std::to_string(10 + i) + ", Jo",
+                               "555-01" + std::to_string(10 + i),
+                               i % 2 ? "" : std::to_string(i) + " Long Road\nSpringfield, IL"});
+    TAddressBook book(entries);
+
+    QTemporaryDir dir;
+    auto pages = WriteAndRead(book.Report, dir);
+    ASSERT_GE(pages.size(), 2u);
+
+    const double width = book.Report.EffectiveColumnWidth(); // (850 - 100 - 40) / 3
+    auto columnOf = [&](const TBox& box) {
+        for (int c = 0; c < 3; ++c) {
+            double left = book.Report.ColumnLeft(c);
+            if (box.Left >= left - 0.5 && box.Right() <= left + width + 0.5) return c;
+        }
+        return -1;
+    };
+    std::map<std::string, int> letters;
+    for (const TPdfPage& page : pages)
+        for (const TPdfWord& word : page.Words) {
+            EXPECT_GE(columnOf(word.Box), 0) << word.Text << " crosses a column's edge";
+            if (word.Text.size() == 1 && std::isalpha(static_cast<unsigned char>(word.Text[0])))
+                ++letters[word.Text];
+        }
+    // "a" and "A" are two groups; every other letter one.
+    EXPECT_EQ(letters,
+              (std::map<std::string, int>{
+                  {"a", 1}, {"A", 1}, {"B", 1}, {"C", 1}, {"D", 1}, {"E", 1}, {"F", 1}, {"G", 1}}));
+
+    // Entries follow each other down a column, then across, then over the page.
+    std::tuple<size_t, int, double> previous{0, -1, 0};
+    for (const auto& entry : entries) {
+        std::string first = entry.Name.substr(0, entry.Name.find(' '));
+        std::tuple<size_t, int, double> at{99, -1, 0};
+        int found = 0;
+        for (size_t p = 0; p < pages.size(); ++p)
+            for (const TPdfWord& word : pages[p].Find(first)) {
+                at = {p, columnOf(word.Box), word.Box.Top};
+                ++found;
+            }
+        ASSERT_EQ(found, 1) << first;
+        EXPECT_LT(previous, at) << first;
+        previous = at;
+    }
+}
+
+} // namespace
