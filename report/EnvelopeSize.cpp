@@ -12,11 +12,11 @@ namespace envelope {
 
 const std::vector<TEnvelopeSize>& Sizes() {
     static const std::vector<TEnvelopeSize> sizes = {
-        {"#10 Env (4.125 x 9.5 in)", 950, 412, 300, 50, {950, 412.5}},
-        {"Monarch (3.875 x 7.5 in)", 750, 388, 200, 50, {750, 387.5}},
-        {"B5 Env (176 x 250 mm)", 1000, 700, 325, 50, {250 * kMm, 176 * kMm}},
-        {"C5 Env (162 x 229 mm)", 916, 648, 283, 50, {229 * kMm, 162 * kMm}},
-        {"DL Env (110 x 220 mm)", 880, 440, 265, 50, {220 * kMm, 110 * kMm}},
+        {"#10 Env (4.125 x 9.5 in)", 950, 412, 300, 50, {412.5, 950}},
+        {"Monarch (3.875 x 7.5 in)", 750, 388, 200, 50, {387.5, 750}},
+        {"B5 Env (176 x 250 mm)", 1000, 700, 325, 50, {176 * kMm, 250 * kMm}},
+        {"C5 Env (162 x 229 mm)", 916, 648, 283, 50, {162 * kMm, 229 * kMm}},
+        {"DL Env (110 x 220 mm)", 880, 440, 265, 50, {110 * kMm, 220 * kMm}},
     };
     return sizes;
 }

@@ -7,7 +7,7 @@
 
 // An envelope size as the setup window lists it, with where its two
 // addresses go. Lengths are hundredths of an inch; Paper is the envelope's
-// own size (lying flat, length across) for the printer.
+// own size, standing upright as a report's paper does; it prints landscape.
 struct TEnvelopeSize {
     std::string Caption;
     int Length = 0;

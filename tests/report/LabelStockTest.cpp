@@ -185,8 +185,8 @@ TEST(EnvelopeSize, TheListedSizesAndWhereTheAddressesGo) {
         {1, 1100, 850, {400, 261, 550, 383}},
         // On its own paper: from the envelope's corner.
         {0, 950, 412.5, {50, 30, 300, 152}},
-        {4, sizes[4].Paper.Width, sizes[4].Paper.Height, {50, 30, 265, 152}},
-        {2, sizes[2].Paper.Width, sizes[2].Paper.Height, {50, 30, 325, 152}},
+        {4, sizes[4].Paper.Height, sizes[4].Paper.Width, {50, 30, 265, 152}},
+        {2, sizes[2].Paper.Height, sizes[2].Paper.Width, {50, 30, 325, 152}},
     };
     for (const Case& c : cases) {
         TEnvelopePlacement p = envelope::Place(sizes[c.Size], c.PageWidth, c.PageHeight);

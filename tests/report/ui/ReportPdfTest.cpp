@@ -1,5 +1,6 @@
 // Reports written as PDF and read back with pdftotext: the text must be
 // where the layout put it, inside its label or column.
+#include "report/EnvelopeSize.h"
 #include "report/LabelStock.h"
 #include "report/Report.h"
 #include "report/ui/QtReportPrinter.h"
@@ -112,6 +113,38 @@ INSTANTIATE_TEST_SUITE_P(Stocks, LabelSheetPdf,
                                            TLabelCase{"Avery 5163-Shipping", 1},
                                            TLabelCase{"Avery L7160-Address", 1},
                                            TLabelCase{"Avery L7163-Address", 4}));
+
+// An envelope prints landscape on its own paper, its two addresses where
+// the size puts them.
+TEST(EnvelopePdf, AddressesSitAtTheirOffsetsOnTheEnvelope) {
+    for (size_t i : {0u, 4u}) {
+        const TEnvelopeSize& size = envelope::Sizes()[i];
+        TReport report;
+        report.PaperWidth = size.Paper.Width;
+        report.PaperHeight = size.Paper.Height;
+        report.Orientation = TOrientation::Landscape;
+        report.PaperFromPrinter = false;
+        report.TitleBand.Height = report.PageHeight();
+        TEnvelopePlacement at = envelope::Place(size, report.PageWidth(), report.PageHeight());
+        report.TitleBand.AddText({at.ReturnX, at.ReturnY, 300, 100}, Font(10),
+                                 "Sender\n1 Low Lane");
+        report.TitleBand.AddText({at.DeliveryX, at.DeliveryY, 400, 150}, Font(12),
+                                 "Recipient\n12 High Street\nLeeds, LS1 4AB");
+        QTemporaryDir dir;
+        auto pages = WriteAndRead(report, dir);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_NEAR(pages[0].Width, size.Length, 16) << size.Caption; // metric sizes differ
+        EXPECT_NEAR(pages[0].Height, size.Paper.Width, 0.5) << size.Caption;
+        ASSERT_EQ(pages[0].Find("Sender").size(), 1u);
+        ASSERT_EQ(pages[0].Find("Recipient").size(), 1u);
+        TBox sender = pages[0].Find("Sender")[0].Box;
+        TBox recipient = pages[0].Find("Recipient")[0].Box;
+        EXPECT_NEAR(sender.Left, size.ReturnLeft, 2) << size.Caption;
+        EXPECT_NEAR(sender.Top, 30, 3) << size.Caption;
+        EXPECT_NEAR(recipient.Left, size.DeliveryLeft, 2) << size.Caption;
+        EXPECT_NEAR(recipient.Top, 152, 3) << size.Caption;
+    }
+}
 
 // An address book in three columns: a white letter on a black box when the
 // first character changes, the name in bold with the phone at the right,
