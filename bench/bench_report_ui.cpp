@@ -1,60 +1,34 @@
 // The address book of bench_report with the desktop's fonts: laid out with
 // Qt's font metrics, drawn into a PDF, and both together (what the user waits
 // for), against drawing already laid-out pages.
-#include "ReportBenchData.h"
+#include "LayoutBench.h"
+#include "SampleAddressBook.h"
 #include "report/ui/QtFontMetrics.h"
 #include "report/ui/QtReportPrinter.h"
-#include "report/ui/ReportPainter.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void BM_LayoutWithQtMetrics(benchmark::State& state) {
-    TBenchAddressBook book;
+    TSampleAddressBook book;
     TQtFontMetrics metrics;
-    size_t pages = 0;
-    for (auto _ : state) {
-        auto laidOut = book.Report.Layout(metrics);
-        pages = laidOut.size();
-        benchmark::DoNotOptimize(laidOut.data());
-    }
-    state.counters["pages"] = static_cast<double>(pages);
-    state.counters["per_page"] =
-        benchmark::Counter(static_cast<double>(pages) * state.iterations(),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    MeasureLayout(state, book.Report, metrics);
 }
 BENCHMARK(BM_LayoutWithQtMetrics)->Unit(benchmark::kMillisecond);
 
 void BM_DrawLaidOutPagesToPdf(benchmark::State& state) {
-    TBenchAddressBook book;
+    TSampleAddressBook book;
     TQtFontMetrics metrics;
     auto pages = book.Report.Layout(metrics);
-    for (auto _ : state) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setResolution(TQtFontMetrics::kResolution);
-            writer.setPageLayout(TQtReportPrinter::PageLayoutOf(book.Report));
-            QPainter painter(&writer);
-            for (size_t i = 0; i < pages.size(); ++i) {
-                if (i > 0) writer.newPage();
-                TReportPainter::Paint(painter, pages[i]);
-            }
-        }
-        benchmark::DoNotOptimize(bytes.size());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TQtReportPrinter::DrawPdf(book.Report, pages).size());
 }
 BENCHMARK(BM_DrawLaidOutPagesToPdf)->Unit(benchmark::kMillisecond);
 
 void BM_AddressBookToPdf(benchmark::State& state) {
-    TBenchAddressBook book;
+    TSampleAddressBook book;
     TQtReportPrinter printer;
     qsizetype size = 0;
     for (auto _ : state)

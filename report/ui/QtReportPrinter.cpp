@@ -70,7 +70,10 @@ void TQtReportPrinter::TakePaper(TReport& report, const QPrinter& printer) const
 }
 
 QByteArray TQtReportPrinter::PdfDocument(TReport& report) {
-    std::vector<TReportPage> pages = report.Layout(FMetrics);
+    return DrawPdf(report, report.Layout(FMetrics));
+}
+
+QByteArray TQtReportPrinter::DrawPdf(const TReport& report, const std::vector<TReportPage>& pages) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

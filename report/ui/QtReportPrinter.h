@@ -35,6 +35,8 @@ public:
 
     // The report laid out and drawn as a PDF document.
     QByteArray PdfDocument(TReport& report);
+    // Laid-out pages of the report drawn as a PDF document.
+    static QByteArray DrawPdf(const TReport& report, const std::vector<TReportPage>& pages);
 
     // The job attributes for CUPS: the print dialog's own options, then the
     // copies, sides, colour, pages and paper.

@@ -1,5 +1,6 @@
 // Reports written as PDF and read back with pdftotext: the text must be
 // where the layout put it, inside its label or column.
+#include "bench/SampleAddressBook.h"
 #include "report/EnvelopeSize.h"
 #include "report/LabelStock.h"
 #include "report/Report.h"
@@ -146,57 +147,8 @@ TEST(EnvelopePdf, AddressesSitAtTheirOffsetsOnTheEnvelope) {
     }
 }
 
-// An address book in three columns: a white letter on a black box when the
-// first character changes, the name in bold with the phone at the right,
-// and the address below when there is one.
-struct TAddressBook {
-    struct TEntry {
-        std::string Name, Phone, Address;
-    };
-    explicit TAddressBook(std::vector<TEntry> entries) : Entries(std::move(entries)) {
-        Report.Title = "Address & Phone Book";
-        Report.PaperFromPrinter = false;
-        Report.Margins = {50, 50, 50, 50};
-        Report.Columns = 3;
-        Report.ColumnSpace = 20;
-        TReportBand& group = Report.AddGroupHeader(24, [this] { return Letter; });
-        group.AddShape(TReportShape::TKind::Fill, {0, 2, 0, 20}).StretchWidth = true;
-        LetterText = &group.AddText({4, 2, 40, 20}, Font(14, true));
-        LetterText->Font.Color = 0xFFFFFF;
-        Report.Detail.Height = 14;
-        Name = &Report.Detail.AddText({0, 0, 0, 14}, Font(8, true));
-        Name->StretchWidth = true;
-        Phone = &Report.Detail.AddText({0, 0, 0, 14}, Font(8));
-        Phone->StretchWidth = true;
-        Phone->Alignment = TAlignment::Right;
-        TReportBand& address = Report.AddChild(89);
-        AddressText = &address.AddText({10, 0, 0, 80}, Font(8));
-        AddressText->StretchWidth = true;
-        AddressText->WordWrap = true;
-        address.BeforePrint = [this](TReportBand& band) {
-            band.Height = AddressText->Text.empty() ? 0 : 89;
-        };
-        Report.OnStart = [this] { Next = 0; };
-        Report.OnNeedData = [this] {
-            if (Next >= Entries.size()) return false;
-            const TEntry& e = Entries[Next++];
-            Name->Text = e.Name;
-            Phone->Text = e.Phone;
-            AddressText->Text = e.Address;
-            Letter = e.Name.substr(0, 1);
-            LetterText->Text = Letter;
-            return true;
-        };
-    }
-    TReport Report;
-    std::vector<TEntry> Entries;
-    size_t Next = 0;
-    std::string Letter;
-    TReportText *LetterText, *Name, *Phone, *AddressText;
-};
-
 TEST(AddressBookPdf, GroupLettersAndColumnsDownThenAcross) {
-    std::vector<TAddressBook::TEntry> entries = {
+    std::vector<TSampleAddressBook::TEntry> entries = {
         {"abbot, ann", "555-0100", "1 Low Lane\nLeeds, LS1"},
         {"Adams, Bob", "555-0101", ""},
     };
@@ -206,7 +158,7 @@ TEST(AddressBookPdf, GroupLettersAndColumnsDownThenAcross) {
             entries.push_back({std::string(surname) + std::to_string(10 + i) + ", Jo",
                                "555-01" + std::to_string(10 + i),
                                i % 2 ? "" : std::to_string(i) + " Long Road\nSpringfield, IL"});
-    TAddressBook book(entries);
+    TSampleAddressBook book(entries);
 
     QTemporaryDir dir;
     auto pages = WriteAndRead(book.Report, dir);
