@@ -223,19 +223,6 @@ TEST(ReportLayout, RecordStaysInOneColumnAndHeaderGoesWithIt) {
     EXPECT_DOUBLE_EQ(address.Baseline, 40 + 16);
 }
 
-TEST(ReportLayout, HeaderNeverEndsAColumn) {
-    // Header "A" and eight records fill 180; "B" would fit below them, Baker not.
-    std::vector<TBook::TEntry> entries;
-    for (int i = 0; i < 8; ++i)
-        entries.push_back({"A" + std::to_string(i), ""});
-    entries.push_back({"Baker", ""});
-    TBook book(entries);
-    book.Report.Children.clear();
-    auto pages = book.Report.Layout(kMetrics);
-    EXPECT_DOUBLE_EQ(One(pages, "B").X, 160);
-    EXPECT_DOUBLE_EQ(One(pages, "Baker").X, 160);
-}
-
 TEST(ReportLayout, TextIsCutAtItsBoxAndNeverReachesTheNextColumn) {
     TBook book(std::vector<TBook::TEntry>{
         {"Bartholomew Fitzgerald-Smythe", "1234 Long Avenue Name Here\nSpringfield"}});
