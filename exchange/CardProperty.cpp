@@ -142,7 +142,8 @@ void ReadParameter(std::string_view segment, THead& head) {
     } else if (EqualsNoCase(name, "CHARSET")) {
         head.Charset = Unquote(value);
     } else if (EqualsNoCase(name, "PREF")) {
-        head.Params.set(cpPref); // vCard 4.0: PREF=1
+        // vCard 4.0 ranks with PREF=1 to 100; only the first rank is the preferred one.
+        if (Unquote(value) == "1") head.Params.set(cpPref);
     }
 }
 

@@ -61,7 +61,7 @@ struct TVCardSyntax {
 // Parse reads the plain 2.1 subset (bare tokens, values split at ";" and ",",
 // blanks kept) and also what real files hold: a group prefix ("item1.EMAIL"
 // is EMAIL); TYPE= lists (TYPE=WORK,VOICE and TYPE=work;TYPE=voice give WORK
-// and VOICE); PREF=n as PREF; tokens and parameter names in any letter case;
+// and VOICE); PREF=1 as PREF; tokens and parameter names in any letter case;
 // QUOTED-PRINTABLE values (ENCODING=QUOTED-PRINTABLE or the bare token);
 // CHARSET=ISO-8859-1 and Windows-1252 values converted to UTF-8; backslash
 // escapes when the syntax has them; a "tel:" (TEL) or "mailto:" (EMAIL) URI

@@ -67,9 +67,11 @@ bool TLogicalLines::Next(std::string_view& out, bool& joined) {
     size_t searched = 0;
     for (;;) {
         std::string_view cur = owned ? std::string_view(FBuffer) : line;
-        if (quotedPrintable < 0 && cur.find(':', searched) != std::string_view::npos)
-            quotedPrintable = TCardProperty::IsQuotedPrintable(cur);
-        searched = cur.size();
+        if (cur.back() == '=' && quotedPrintable < 0) {
+            if (cur.find(':', searched) != std::string_view::npos)
+                quotedPrintable = TCardProperty::IsQuotedPrintable(cur);
+            searched = cur.size();
+        }
         if (quotedPrintable == 1 && cur.back() == '=' && FPos < FText.size()) {
             std::string_view next;
             vcardtext::ReadTextLine(FText, FPos, next);

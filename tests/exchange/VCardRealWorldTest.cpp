@@ -83,6 +83,7 @@ TEST(VCardRealWorld, ExtensionsOfOneCardTable) {
          {"1"}},
         {"TYPE quoted list", "TEL;TYPE=\"cell,pref\":1", "TEL", "Preferred,Cellular", {"1"}},
         {"PREF=1", "TEL;PREF=1;TYPE=home:1", "TEL", "Home,Preferred", {"1"}},
+        {"PREF=2 is not the preferred one", "TEL;PREF=2:1", "TEL", "", {"1"}},
         {"group prefix", "item1.EMAIL;TYPE=INTERNET:a@b.c", "EMAIL", "Internet", {"a@b.c"}},
         {"tel URI", "VERSION:4.0\nTEL;VALUE=uri:tel:+1-555-0100", "TEL", "", {"+1-555-0100"}},
         {"mailto URI", "EMAIL:MAILTO:a@b.c", "EMAIL", "", {"a@b.c"}},
