@@ -7,7 +7,7 @@
 // addresses, an address and a note per card, escaped commas.
 inline std::string GenerateBenchVCardFile(int cards = 10000) {
     std::string s;
-    s.reserve(static_cast<size_t>(cards) * 560);
+    s.reserve(static_cast<size_t>(cards) * 512);
     auto line = [&s](const std::string& text) {
         // Folded before byte 75, never inside a UTF-8 character.
         size_t at = 0, width = 75;
@@ -26,7 +26,6 @@ inline std::string GenerateBenchVCardFile(int cards = 10000) {
         const std::string number = std::to_string(1000 + i % 9000);
         line("BEGIN:VCARD");
         line("VERSION:3.0");
-        line("UID:urn:uuid:4fbe8971-0bc3-424c-9c26-" + std::to_string(100000000000LL + i));
         line("N:M\xC3\xBCller-" + n + ";J\xC3\xBCrgen;Peter;Dr.;");
         line("FN:Dr. J\xC3\xBCrgen Peter M\xC3\xBCller-" + n);
         line("ORG:Example Trading Company " + n + " Ltd.;Sales and Distribution");
@@ -38,8 +37,8 @@ inline std::string GenerateBenchVCardFile(int cards = 10000) {
         line("ADR;TYPE=WORK:;Floor 3;" + n +
              " Infirmary Street;Leeds;West Yorkshire;LS1 2JP;"
              "United Kingdom");
-        line("NOTE:Met at the trade fair in Leeds\\, interested in the new catalogue. Call b"
-             "ack after the summer about " +
+        line("NOTE:Met at the trade fair in Leeds\\, interested in the new catalogue\\; call "
+             "back about " +
              n + " units.");
         line("END:VCARD");
     }

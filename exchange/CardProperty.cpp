@@ -14,10 +14,10 @@ using vcardtext::TrimBlanks;
 namespace {
 
 struct TParamName {
-    const char* Token;
+    std::string_view Token;
     const char* Description;
 };
-const TParamName kParams[kCardParamCount] = {
+constexpr TParamName kParams[kCardParamCount] = {
     {"DOM", "Domestic"},
     {"INTL", "International"},
     {"POSTAL", "Postal"},
@@ -172,29 +172,31 @@ THead ReadHead(std::string_view head) {
 }
 
 bool IsWesternCharset(std::string_view charset) {
-    for (const char* name :
-         {"ISO-8859-1", "ISO8859-1", "ISO_8859-1", "LATIN1", "WINDOWS-1252", "CP1252", "X-CP1252"})
+    constexpr std::string_view kNames[] = {"ISO-8859-1",   "ISO8859-1", "ISO_8859-1", "LATIN1",
+                                           "WINDOWS-1252", "CP1252",    "X-CP1252"};
+    for (std::string_view name : kNames)
         if (EqualsNoCase(charset, name)) return true;
     return false;
 }
 
-// Splits the value text at ";" and "," (not at escaped ones when the syntax
-// has escapes); past kMaxValues the rest stays together.
-std::vector<std::string_view> SplitValues(std::string_view text, bool escapes) {
-    std::vector<std::string_view> parts;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
+// Calls f for each value of the value text, split at ";" and "," (not at
+// escaped ones when the syntax has escapes); past kMaxValues the rest stays
+// together. Answers the number of values.
+template <typename F>
+size_t ForEachValue(std::string_view text, bool escapes, F f) {
+    size_t count = 0, start = 0;
+    for (size_t i = 0; i < text.size() && count + 1 < TCardProperty::kMaxValues; ++i) {
         char c = text[i];
         if (escapes && c == '\\') {
             ++i;
         } else if (c == ';' || c == ',') {
-            if (parts.size() + 1 == TCardProperty::kMaxValues) break;
-            parts.push_back(text.substr(start, i - start));
+            f(text.substr(start, i - start));
+            ++count;
             start = i + 1;
         }
     }
-    parts.push_back(text.substr(std::min(start, text.size())));
-    return parts;
+    f(text.substr(std::min(start, text.size())));
+    return count + 1;
 }
 
 void StripScheme(std::string& value, std::string_view scheme) {
@@ -224,7 +226,7 @@ std::string NameAndTokens(const TCardProperty& p) {
 } // namespace
 
 const char* CardParamToken(TCardParam param) {
-    return kParams[param].Token;
+    return kParams[param].Token.data(); // a literal: ends in NUL
 }
 
 const char* CardParamDescription(TCardParam param) {
@@ -246,16 +248,15 @@ void TCardProperty::Parse(std::string_view line, const TVCardSyntax& syntax) {
     Params = head.Params;
     if (valueText.empty()) return;
 
-    bool convert = !syntax.UnicodeFile && IsWesternCharset(head.Charset);
-    std::vector<std::string_view> parts = SplitValues(valueText, syntax.Escapes);
-    Values.reserve(parts.size());
-    for (std::string_view part : parts) {
+    bool convert = !head.Charset.empty() && !syntax.UnicodeFile && IsWesternCharset(head.Charset);
+    Values.reserve(ForEachValue(valueText, syntax.Escapes, [](std::string_view) {}));
+    ForEachValue(valueText, syntax.Escapes, [&](std::string_view part) {
         std::string value =
             head.QuotedPrintable ? vcardtext::DecodeQuotedPrintable(part) : std::string(part);
-        if (syntax.Escapes) value = vcardtext::Unescape(value);
+        if (syntax.Escapes) vcardtext::Unescape(value);
         if (convert) value = textcodec::Windows1252ToUtf8(value);
         Values.push_back(std::move(value));
-    }
+    });
     if (IsNamed("TEL"))
         StripScheme(Values[0], "tel:");
     else if (IsNamed("EMAIL"))

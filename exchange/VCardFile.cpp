@@ -5,6 +5,7 @@
 #include "platform/FileIO.h"
 
 #include <deque>
+#include <iterator>
 #include <utility>
 
 using vcardtext::StartsWithNoCase;
@@ -47,15 +48,38 @@ public:
     bool Next(std::string_view& out, bool& joined);
 
 private:
+    // The physical lines, with one line of look-ahead.
+    bool Physical(std::string_view& line) {
+        if (!FPeeked) return vcardtext::ReadTextLine(FText, FPos, line);
+        FPeeked = false;
+        line = FPeek;
+        return true;
+    }
+    // The next line that is not empty, without taking it; empty lines before
+    // it are dropped.
+    bool PeekFilled(std::string_view& line) {
+        while (FPeeked || vcardtext::ReadTextLine(FText, FPos, FPeek)) {
+            FPeeked = true;
+            if (!FPeek.empty()) {
+                line = FPeek;
+                return true;
+            }
+            FPeeked = false;
+        }
+        return false;
+    }
+
     std::string_view FText;
     size_t FPos = 0;
+    std::string_view FPeek;
+    bool FPeeked = false;
     std::string FBuffer;
 };
 
 bool TLogicalLines::Next(std::string_view& out, bool& joined) {
     std::string_view line;
     do {
-        if (!vcardtext::ReadTextLine(FText, FPos, line)) return false;
+        if (!Physical(line)) return false;
     } while (line.empty());
     bool owned = false;
     auto own = [&] {
@@ -72,23 +96,18 @@ bool TLogicalLines::Next(std::string_view& out, bool& joined) {
                 quotedPrintable = TCardProperty::IsQuotedPrintable(cur);
             searched = cur.size();
         }
-        if (quotedPrintable == 1 && cur.back() == '=' && FPos < FText.size()) {
-            std::string_view next;
-            vcardtext::ReadTextLine(FText, FPos, next);
+        std::string_view next;
+        if (quotedPrintable == 1 && cur.back() == '=' && Physical(next)) {
+            // A soft line break: the next line, even an empty one, goes on.
             own();
             FBuffer.pop_back();
             FBuffer.append(next);
             continue;
         }
-        size_t pos = FPos;
-        std::string_view next;
-        bool more = false;
-        while (!more && vcardtext::ReadTextLine(FText, pos, next))
-            more = !next.empty();
-        if (more && (next[0] == ' ' || next[0] == '\t')) {
+        if (PeekFilled(next) && (next[0] == ' ' || next[0] == '\t')) {
+            Physical(next);
             own();
             FBuffer.append(next.substr(1));
-            FPos = pos;
             continue;
         }
         break;
@@ -98,25 +117,37 @@ bool TLogicalLines::Next(std::string_view& out, bool& joined) {
     return true;
 }
 
-// The kept lines of the card being read; they are parsed at its end, when
-// its VERSION line (wherever it stood) is known.
-class TCardLines {
+// The properties of the card being read. Lines that come before the card's
+// VERSION line wait until it is known (it decides about escapes), the
+// others are parsed at once.
+class TCardBuilder {
 public:
-    // A joined line lives in a buffer that is reused: it is copied.
-    void Add(std::string_view line, bool joined) {
-        FLines.push_back(joined ? std::string_view(FJoined.emplace_back(line)) : line);
+    void Add(std::string_view line, bool joined, const TVCardSyntax* syntax) {
+        if (syntax) {
+            FProperties.emplace_back().Parse(line, *syntax);
+            return;
+        }
+        // A joined line lives in a buffer that is reused: it is copied.
+        FPending.push_back(joined ? std::string_view(FJoined.emplace_back(line)) : line);
+    }
+    void ParsePending(const TVCardSyntax& syntax) {
+        for (std::string_view line : FPending)
+            FProperties.emplace_back().Parse(line, syntax);
+        FPending.clear();
+        FJoined.clear();
     }
     TCard Take(const TVCardSyntax& syntax) {
-        std::vector<TCardProperty> properties(FLines.size());
-        for (size_t i = 0; i < FLines.size(); ++i)
-            properties[i].Parse(FLines[i], syntax);
-        FLines.clear();
-        FJoined.clear();
-        return TCard(std::move(properties));
+        ParsePending(syntax);
+        // Moved into a list of their own size; the builder keeps its room.
+        TCard card(std::vector<TCardProperty>(std::make_move_iterator(FProperties.begin()),
+                                              std::make_move_iterator(FProperties.end())));
+        FProperties.clear();
+        return card;
     }
 
 private:
-    std::vector<std::string_view> FLines;
+    std::vector<TCardProperty> FProperties;
+    std::vector<std::string_view> FPending;
     std::deque<std::string> FJoined;
 };
 
@@ -131,7 +162,7 @@ void TVCardFile::ReadText(std::string_view bytes) {
     TVCardSyntax syntax;
     std::string_view text = vcardtext::FileTextAsUtf8(bytes, converted, syntax.UnicodeFile);
     TLogicalLines lines(text);
-    TCardLines card;
+    TCardBuilder card;
     bool inCard = false, versionSeen = false;
     auto finish = [&] {
         FCards.push_back(card.Take(syntax));
@@ -156,10 +187,12 @@ void TVCardFile::ReadText(std::string_view bytes) {
         std::string_view named = line.substr(vcardtext::NameStart(line));
         bool escapes = false;
         if (IsVersionLine(named, escapes)) {
-            if (!versionSeen) syntax.Escapes = escapes;
+            if (versionSeen) continue;
             versionSeen = true;
+            syntax.Escapes = escapes;
+            card.ParsePending(syntax);
         } else if (IsKept(named)) {
-            card.Add(line, joined);
+            card.Add(line, joined, versionSeen ? &syntax : nullptr);
         }
     }
     if (inCard) finish();

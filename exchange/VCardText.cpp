@@ -151,28 +151,25 @@ void AppendQuotedPrintable(std::string& out, std::string_view text, bool lastInL
     }
 }
 
-std::string Unescape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+void Unescape(std::string& text) {
+    size_t out = text.find('\\');
+    if (out == std::string::npos) return;
+    for (size_t i = out; i < text.size(); ++i) {
         char c = text[i];
-        if (c != '\\' || i + 1 == text.size()) {
-            out += c;
-            continue;
+        if (c == '\\' && i + 1 < text.size()) {
+            char next = text[i + 1];
+            if (next == 'n' || next == 'N') {
+                c = '\n';
+                ++i;
+            } else if (next >= 33 && next <= 126 && !(next >= '0' && next <= '9') &&
+                       !(Fold(next) >= 'A' && Fold(next) <= 'Z')) {
+                c = next;
+                ++i;
+            }
         }
-        char next = text[i + 1];
-        if (next == 'n' || next == 'N') {
-            out += '\n';
-            ++i;
-        } else if (next >= 33 && next <= 126 && !(next >= '0' && next <= '9') &&
-                   !(Fold(next) >= 'A' && Fold(next) <= 'Z')) {
-            out += next;
-            ++i;
-        } else {
-            out += c;
-        }
+        text[out++] = c;
     }
-    return out;
+    text.resize(out);
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

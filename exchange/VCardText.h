@@ -29,7 +29,7 @@ void AppendQuotedPrintable(std::string& out, std::string_view text, bool lastInL
 // vCard 3.0 and 4.0 escapes: "\n" and "\N" are a line break, a backslash
 // before a punctuation character stands for that character ("\,", "\;",
 // "\\", and the "\:" some exporters write); any other backslash stays.
-std::string Unescape(std::string_view text);
+void Unescape(std::string& text);
 
 // ASCII letter case folded, as the vCard standards compare names.
 bool EqualsNoCase(std::string_view a, std::string_view b);
