@@ -41,9 +41,10 @@ bool IsGroupChar(char c) {
            c == '.';
 }
 
-// A file without a byte-order mark is taken for UTF-16 when, in its first
-// kilobyte, half of the character pairs have a zero byte on the same side and
-// the other side is almost never zero: vCard files start in ASCII.
+// A file without a byte-order mark is taken for UTF-16 when it starts with an
+// ASCII character in UTF-16 (vCard files start in ASCII) and, in its first
+// kilobyte, half of the character pairs have a zero byte on the same side
+// while the other side is almost never zero.
 enum class TUtf16Guess { None, Little, Big };
 TUtf16Guess GuessUtf16(std::string_view bytes) {
     size_t pairs = std::min<size_t>(bytes.size(), 1024) / 2;
@@ -53,8 +54,10 @@ TUtf16Guess GuessUtf16(std::string_view bytes) {
         evenZero += bytes[2 * k] == '\0';
         oddZero += bytes[2 * k + 1] == '\0';
     }
-    if (oddZero * 2 >= pairs && evenZero * 8 < pairs) return TUtf16Guess::Little;
-    if (evenZero * 2 >= pairs && oddZero * 8 < pairs) return TUtf16Guess::Big;
+    bool littleStart = bytes[0] != '\0' && bytes[1] == '\0';
+    bool bigStart = bytes[0] == '\0' && bytes[1] != '\0';
+    if (littleStart && oddZero * 2 >= pairs && evenZero * 8 < pairs) return TUtf16Guess::Little;
+    if (bigStart && evenZero * 2 >= pairs && oddZero * 8 < pairs) return TUtf16Guess::Big;
     return TUtf16Guess::None;
 }
 

@@ -69,6 +69,9 @@ TEST(VCardBadInput, DamagedFilesReadWhatTheyHoldQuickly) {
     std::string continued;
     for (int i = 0; i < 1000000; ++i)
         continued += "\r\n x";
+    std::string nulPairs;
+    for (int i = 0; i < 1000; ++i)
+        nulPairs += std::string("a\0", 2);
     std::string foldedHead = "TEL";
     for (int i = 0; i < 100000; ++i)
         foldedHead += "\r\n =";
@@ -91,6 +94,8 @@ TEST(VCardBadInput, DamagedFilesReadWhatTheyHoldQuickly) {
          2, 1},
         {"only begin lines", std::string(100000, '\r').replace(0, 0, begin + begin), 2, 0},
         {"NUL bytes", begin + std::string("FN:a\0b\r\nTEL\0:1\r\n", 16), 1, 2},
+        // Written at the start of a file, this must not look like UTF-16.
+        {"a value of NUL pairs", begin + "NOTE:" + nulPairs, 1, 1},
         {"unclosed quote in a head", begin + "ADR;LABEL=\"x:;;1\r\nEND:VCARD", 1, 1},
     };
     for (const Case& c : cases) {
