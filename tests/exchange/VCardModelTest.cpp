@@ -1,19 +1,11 @@
 // The card model as the plain 2.1 subset reads: property lines, the cards of
 // a file, the display name.
-#include "exchange/VCardFile.h"
+#include "CardFiles.h"
 #include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using V = std::vector<std::string>;
-
-TVCardFile ReadCards(const std::string& text) {
-    TVCardFile f;
-    f.ReadText(text);
-    return f;
-}
 
 // One line inside a card, read as the reader reads it.
 TCardProperty ReadLine(const std::string& line) {

@@ -1,27 +1,11 @@
 // What the reader takes from vCard files as other programs write them:
 // folding, QUOTED-PRINTABLE, character sets, TYPE lists, groups, URIs,
 // escapes, UTF-16, and what may not change the plain subset.
-#include "exchange/VCardFile.h"
-#include "support/TestServices.h"
+#include "CardFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using V = std::vector<std::string>;
-
-TVCardFile ReadCards(const std::string& text) {
-    TVCardFile f;
-    f.ReadText(text);
-    return f;
-}
-
-TVCardFile ReadFixture(const std::string& name) {
-    TVCardFile f;
-    f.Filename = DataPath("exchange/" + name);
-    f.Read();
-    return f;
-}
 
 const TCardProperty& Nth(const TCard& card, const char* name, size_t n = 0) {
     auto all = card.FindProperties(name);

@@ -1,6 +1,6 @@
 // The writer: byte for byte against a golden file, reading back what it
 // wrote, and what happens when the file cannot be written.
-#include "exchange/VCardFile.h"
+#include "CardFiles.h"
 #include "platform/Errors.h"
 #include "support/TestServices.h"
 
@@ -76,9 +76,7 @@ TEST(VCardWriter, WhatItWroteReadsBackToTheSameCardsAndBytes) {
 TEST(VCardWriter, ReadFilesOfEveryVersionWriteBackStable) {
     for (const char* name : {"v21_quoted_printable.vcf", "v30_folded.vcf", "v40_uris.vcf",
                              "windows1252.vcf", "utf16le_bom.vcf", "utf16be.vcf"}) {
-        TVCardFile f;
-        f.Filename = DataPath(std::string("exchange/") + name);
-        f.Read();
+        TVCardFile f = ReadFixture(name);
         TVCardFile again;
         again.ReadText(f.Text());
         EXPECT_EQ(again.Text(), f.Text()) << name;
