@@ -71,10 +71,12 @@ public:
     // As it stood in the line (letter case kept), without a group prefix.
     std::string Name;
     TCardParams Params;
-    // May be empty ("TEL:" has no values); see Value().
+    // May be empty ("TEL:" has no values); see Value(). Decoded text: a value
+    // may hold line breaks ("=0D=0A", "\n") and other bytes no record field
+    // may carry, so a record makes it safe where it enters the record.
     std::vector<std::string> Values;
 
-    // A line longer than this many separators keeps the rest, separators
+    // A line with more values than this keeps the rest, separators
     // and all, in its last value, so a flood of ";" cannot take memory far
     // beyond the file's size.
     static constexpr size_t kMaxValues = 1000;

@@ -118,13 +118,6 @@ TEST(VCardModel, PropertyWithoutValuesAnswersAnEmptyValue) {
     EXPECT_EQ(p.Value(4), "");
 }
 
-TEST(VCardModel, ParseReplacesTheWholeContent) {
-    TCardProperty p;
-    p.Parse("TEL;HOME;PREF:1;2");
-    p.Parse("EMAIL:x@y.z");
-    EXPECT_EQ(p.GetText(), "EMAIL:x@y.z");
-}
-
 TEST(VCardModel, EveryParameterHasItsTokenAndDescription) {
     TCardProperty p;
     std::string line = "X";

@@ -106,14 +106,6 @@ TEST(VCardRealWorld, ExtensionsOfOneCardTable) {
     }
 }
 
-TEST(VCardRealWorld, TypeListAndRepeatedTypeGiveTheSameTokens) {
-    TVCardFile f = ReadCards("BEGIN:VCARD\nTEL;TYPE=WORK,VOICE:1\nTEL;TYPE=work;TYPE=voice:1\n"
-                             "TEL;WORK;VOICE:1\nEND:VCARD\n");
-    const TCard& card = f.GetCard(0);
-    EXPECT_EQ(card.GetProperty(0).Params, card.GetProperty(1).Params);
-    EXPECT_EQ(card.GetProperty(0).Params, card.GetProperty(2).Params);
-}
-
 TEST(VCardRealWorld, BeginInsideACardStartsTheNextCard) {
     TVCardFile f = ReadCards("BEGIN:VCARD\nFN:Cut short\nTEL:1\n"
                              "BEGIN:VCARD\nFN:Whole\nTEL:2\nEND:VCARD\n");
