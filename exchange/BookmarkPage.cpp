@@ -83,6 +83,7 @@ private:
     TRef FTarget;   // what the captured text is for
     TCapture FCapture = TCapture::None;
     std::string FText;
+    size_t FPosition = 0;
 };
 
 void TPageParser::CountLinesTo(size_t p) {
@@ -182,6 +183,7 @@ size_t TPageParser::SkipTag(size_t lt, std::string& name, bool& closing, std::st
 }
 
 TPageParser::TRef TPageParser::Add(TBookmark item) {
+    item.Position = FPosition++;
     TBookmark* folder = FStack.back();
     folder->Children.push_back(std::move(item));
     return TRef{folder, folder->Children.size() - 1};
@@ -267,6 +269,8 @@ void CollectAnchors(const TBookmark& folder, std::vector<const TBookmark*>& out)
 std::vector<const TBookmark*> TBookmarkPage::Anchors() const& {
     std::vector<const TBookmark*> out;
     CollectAnchors(Root, out);
+    std::sort(out.begin(), out.end(),
+              [](const TBookmark* a, const TBookmark* b) { return a->Position < b->Position; });
     return out;
 }
 

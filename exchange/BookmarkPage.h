@@ -31,6 +31,7 @@ struct TBookmark {
     std::string Address;             // anchors: the HREF value; folders: ""
     std::string Description;         // the <DD> text after it, if any
     int Line = 0;                    // where its tag begins, from 1
+    size_t Position = 0;             // its place among the page's folders and anchors
     std::vector<TBookmark> Children; // folders: anchors and folders in page order
 };
 
@@ -38,8 +39,9 @@ struct TBookmarkPage {
     std::string Title; // the <TITLE> text, "" when the page has none
     TBookmark Root;    // a folder holding the page's top level
 
-    // Every anchor of the tree in page order (folders left out). They point
-    // into the page, so a temporary page has none to give.
+    // Every anchor of the tree in the order the page names them (folders left
+    // out; a folder's anchors need not stand together in the page). They
+    // point into the page, so a temporary page has none to give.
     std::vector<const TBookmark*> Anchors() const&;
     std::vector<const TBookmark*> Anchors() const&& = delete;
 };

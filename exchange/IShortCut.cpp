@@ -136,7 +136,11 @@ void TIShortCut::SetShellFolder(TShellFolder folder) {
 }
 
 void TIShortCut::Load() {
-    std::string text = textencoding::DecodeToUtf8(fileio::ReadFile(FFileName)).Text;
+    LoadText(fileio::ReadFile(FFileName));
+}
+
+void TIShortCut::LoadText(std::string bytes) {
+    std::string text = textencoding::DecodeToUtf8(std::move(bytes)).Text;
     if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
         auto at = static_cast<const char*>(nul) - text.data();
         int line = 1 + static_cast<int>(std::count(text.data(), text.data() + at, '\n'));

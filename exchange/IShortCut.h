@@ -69,6 +69,9 @@ public:
     // Reads FileName. Raises EInOutError when it cannot be read and
     // EImportError when it holds a NUL byte (no text file).
     void Load();
+    // The same for a file's bytes in memory; FileName decides the format
+    // and names the file in errors.
+    void LoadText(std::string bytes);
 
     // The website title: a ".desktop" link's Name, else the file name
     // without its folder and extension.

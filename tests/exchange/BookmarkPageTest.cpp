@@ -111,6 +111,20 @@ TEST(BookmarkPage, ReadsTheFolderTreeOfABrowserExport) {
     EXPECT_TRUE(top[4].Children.empty());
 }
 
+// A folder heading whose list comes later: the anchor between them belongs
+// to the outer folder, and the flat list keeps the page's order.
+TEST(BookmarkPage, AnchorsComeInPageOrderWhereverTheirFolderIs) {
+    TBookmarkPage page = ParseBookmarkPage("<DL><DT><H3>F</H3>\n<DT><A HREF=\"1\">one</A>\n"
+                                           "<DL><DT><A HREF=\"2\">two</A></DL>\n"
+                                           "<DT><A HREF=\"3\">three</A></DL>");
+    V flat;
+    for (const TBookmark* b : page.Anchors())
+        flat.push_back(b->Title);
+    EXPECT_EQ(flat, (V{"one", "two", "three"}));
+    ASSERT_EQ(page.Root.Children.size(), 3u);
+    EXPECT_EQ(page.Root.Children[0].Children.at(0).Title, "two");
+}
+
 TEST(BookmarkPage, PagesInOtherEncodingsBecomeUtf8) {
     struct Case {
         const char* Name;
