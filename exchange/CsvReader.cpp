@@ -1,5 +1,6 @@
 #include "exchange/CsvReader.h"
 
+#include "exchange/CommaItems.h"
 #include "exchange/CommaText.h"
 #include "exchange/ImportError.h"
 #include "exchange/TextEncoding.h"
@@ -45,11 +46,11 @@ char SeparatorChar(TSeparator s) {
 
 // Tab and semicolon text: only the separator splits; a value opening with a
 // double quote runs to the closing one, "" inside standing for one quote.
-std::vector<std::string> SplitOn(std::string_view s, char sep) {
+std::vector<std::string> SplitOn(std::string_view s, char sep, size_t maxValues) {
     std::vector<std::string> values;
     if (s.empty()) return values;
     size_t i = 0, n = s.size();
-    for (;;) {
+    while (maxValues == 0 || values.size() < maxValues) {
         std::string v;
         if (i < n && s[i] == '"') {
             for (++i; i < n; ++i) {
@@ -76,11 +77,16 @@ std::vector<std::string> SplitOn(std::string_view s, char sep) {
 }
 } // namespace
 
-std::vector<std::string> TCsvReader::SplitLine(std::string_view line, TSeparator separator) {
-    if (separator != TSeparator::Comma) return SplitOn(line, SeparatorChar(separator));
+std::vector<std::string> TCsvReader::SplitLine(std::string_view line, TSeparator separator,
+                                               size_t maxValues) {
+    if (separator != TSeparator::Comma) return SplitOn(line, SeparatorChar(separator), maxValues);
     std::string text(line);
     commatext::QuoteFields(text);
-    return commatext::SplitCommaText(text);
+    std::vector<std::string> values;
+    TCommaItems items(text);
+    for (std::string v; (maxValues == 0 || values.size() < maxValues) && items.Next(v);)
+        values.push_back(std::move(v));
+    return values;
 }
 
 TCsvReader TCsvReader::Open(const std::string& fileName, const TCsvOptions& options) {
@@ -88,7 +94,7 @@ TCsvReader TCsvReader::Open(const std::string& fileName, const TCsvOptions& opti
 }
 
 TCsvReader::TCsvReader(std::string bytes, const TCsvOptions& options, std::string fileName)
-    : FFileName(std::move(fileName)), FSeparator(options.Separator),
+    : FFileName(std::move(fileName)), FSeparator(options.Separator), FMaxValues(options.MaxValues),
       FSepChar(SeparatorChar(options.Separator)) {
     textencoding::TDecoded d = textencoding::DecodeToUtf8(std::move(bytes), options.Encoding);
     FText = std::move(d.Text);
@@ -162,6 +168,6 @@ bool TCsvReader::Next(TCsvRow& row) {
     if (!NextRecord(record, row.Line)) return false;
     if (std::memchr(record.data(), '\0', record.size()))
         throw EImportError("Not a text file", FFileName, row.Line);
-    row.Values = SplitLine(record, FSeparator);
+    row.Values = SplitLine(record, FSeparator, FMaxValues);
     return true;
 }

@@ -43,6 +43,10 @@ struct TCsvOptions {
     TSeparator Separator = TSeparator::Comma;
     std::string Encoding;    // "" = UTF-8 when the file is valid UTF-8, else Windows-1252
     bool HeaderLine = false; // the first line holds field names and is no row
+    // A row keeps at most this many values (0: all). No address book writes
+    // a thousand columns, and a file of one huge line then cannot fill the
+    // memory with millions of values that no field would take.
+    size_t MaxValues = 1024;
 };
 
 struct TCsvRow {
@@ -69,8 +73,10 @@ public:
     size_t Replaced() const { return FReplaced; }
     const std::string& FileName() const { return FFileName; }
 
-    // One line split into values as described above.
-    static std::vector<std::string> SplitLine(std::string_view line, TSeparator separator);
+    // One line split into values as described above; the first maxValues
+    // values (0: all).
+    static std::vector<std::string> SplitLine(std::string_view line, TSeparator separator,
+                                              size_t maxValues = 0);
 
 private:
     // The next line of text, joined across line ends inside quoted values.
@@ -81,6 +87,7 @@ private:
     std::string FEncoding;
     size_t FReplaced = 0;
     TSeparator FSeparator;
+    size_t FMaxValues;
     char FSepChar;
     size_t FPos = 0;
     int FLine = 1;

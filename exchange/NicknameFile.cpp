@@ -1,6 +1,6 @@
 #include "exchange/NicknameFile.h"
 
-#include "exchange/CommaText.h"
+#include "exchange/CommaItems.h"
 #include "exchange/FileIterator.h"
 #include "exchange/ImportError.h"
 #include "exchange/TextEncoding.h"
@@ -16,39 +16,6 @@ std::string Stripped(std::string s) {
     if (!s.empty() && strip(s.front())) s.erase(0, 1);
     if (!s.empty() && strip(s.back())) s.pop_back();
     return s;
-}
-
-bool IsBlank(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return u >= 1 && u <= 32;
-}
-
-// The text of a note line after its nickname, found as SplitCommaText finds
-// the item, so a quoted nickname or extra blanks do not shift it.
-std::string NoteText(std::string_view line) {
-    size_t i = 4, n = line.size();
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    if (i < n && line[i] == '"') {
-        for (++i; i < n; ++i) {
-            if (line[i] != '"') continue;
-            if (i + 1 < n && line[i + 1] == '"') {
-                ++i;
-                continue;
-            }
-            ++i;
-            break;
-        }
-    } else {
-        while (i < n && !IsBlank(line[i]) && line[i] != ',' && line[i] != '\0')
-            ++i;
-    }
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    if (i < n && line[i] == ',') ++i;
-    while (i < n && IsBlank(line[i]))
-        ++i;
-    return std::string(line.substr(i));
 }
 
 } // namespace
@@ -69,19 +36,27 @@ TNicknameFile ParseNicknameFile(std::string bytes, const std::string& fileName) 
             throw EImportError("Not a text file", fileName, lineNo);
         bool alias = line.substr(0, 5) == "alias";
         if (!alias && line.substr(0, 4) != "note") continue;
-        std::vector<std::string> items = commatext::SplitCommaText(line);
-        if (items.size() < 3) continue; // the keyword, a nickname and at least one more
-        std::string nickname = Stripped(items[1]);
+        TCommaItems items(line);
+        std::string keyword, nickname, item;
+        items.Next(keyword);
+        if (!items.Next(nickname)) continue;
+        const size_t rest = items.Pos();
+        if (!items.Next(item)) continue; // a nickname and at least one more item
+        nickname = Stripped(nickname);
         if (!alias) {
-            notes[nickname] = NoteText(line);
+            // The text after the nickname, however it was quoted or spaced.
+            notes[nickname] = std::string(line.substr(rest));
             continue;
         }
-        for (size_t k = 2; k < items.size(); ++k) {
-            std::string item = Stripped(items[k]);
-            if (item.find('@') == std::string::npos) continue;
-            file.Entries.push_back({nickname, item, {}, lineNo});
-            break;
+        // The first item with "@" is the address, the nickname included.
+        std::string address = nickname.find('@') != std::string::npos ? nickname : "";
+        if (address.empty()) {
+            do
+                address = Stripped(item);
+            while (address.find('@') == std::string::npos && items.Next(item));
+            if (address.find('@') == std::string::npos) address.clear();
         }
+        if (!address.empty()) file.Entries.push_back({nickname, address, {}, lineNo});
     }
     // A note belongs to the first alias of its nickname, wherever it stands.
     std::map<std::string, TNickname*> first;

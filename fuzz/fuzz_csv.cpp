@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the CSV reader with each separator, with and
 // without a header line, and maps the header onto a person's fields. A line
 // of tab or semicolon text without quotes must split into exactly the
-// pieces between its separators.
+// pieces between its separators, and a row cut to its first values must
+// begin as the whole row does.
+#include "exchange/CommaText.h"
 #include "exchange/CsvColumns.h"
 #include "exchange/CsvReader.h"
 #include "exchange/ImportError.h"
@@ -45,6 +47,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         char c = sep == TSeparator::Tab ? '\t' : ';';
         auto values = TCsvReader::SplitLine(text, sep);
         if (!text.empty() && Join(values, c) != text) std::abort();
+    }
+    // Comma text splits as QuoteFields and SplitCommaText split it.
+    if (sep == TSeparator::Comma) {
+        std::string quoted = text;
+        commatext::QuoteFields(quoted);
+        if (TCsvReader::SplitLine(text, sep) != commatext::SplitCommaText(quoted)) std::abort();
+    }
+    // Keeping the first values of a row gives the values the whole split
+    // would begin with.
+    if (size_t keep = data[0] >> 3) {
+        auto all = TCsvReader::SplitLine(text, sep);
+        auto some = TCsvReader::SplitLine(text, sep, keep);
+        if (all.size() > keep) all.resize(keep);
+        if (some != all) std::abort();
     }
     return 0;
 }

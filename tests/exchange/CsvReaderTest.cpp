@@ -1,5 +1,7 @@
 #include "exchange/CsvReader.h"
 
+#include "exchange/CommaItems.h"
+#include "exchange/CommaText.h"
 #include "exchange/CsvColumns.h"
 #include "exchange/ImportError.h"
 #include "exchange/TextEncoding.h"
@@ -65,6 +67,52 @@ TEST(CsvReader, RowsEndAtLineEndsExceptInsideClosedQuotes) {
     for (const auto& r : rows)
         lines.push_back(r.Line);
     EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 5, 6}));
+}
+
+TEST(CsvReader, CommaItemsComeAsSplitCommaTextGivesThem) {
+    const std::string texts[] = {"",
+                                 "  ",
+                                 "a, b ,c",
+                                 "a,",
+                                 "a, ,",
+                                 "\"x, \"\"y\"\"\"z,w",
+                                 "\"open",
+                                 "a\"b\" c",
+                                 std::string("a\0b,\0", 6),
+                                 std::string("\0", 1),
+                                 "\"\",\"\"\"\",,"};
+    for (const auto& t : texts) {
+        V items;
+        TCommaItems cursor(t);
+        for (std::string item; cursor.Next(item);)
+            items.push_back(item);
+        EXPECT_EQ(items, commatext::SplitCommaText(t)) << t;
+    }
+}
+
+TEST(CsvReader, ARowKeepsItsFirstValuesOnly) {
+    struct Case {
+        TSeparator Sep;
+        const char* Line;
+        size_t Keep;
+        V Values;
+    } cases[] = {
+        {TSeparator::Comma, "a,b,c,d", 2, {"a", "b"}},
+        {TSeparator::Comma, "\"a,b\",\"c,d\",e", 2, {"a,b", "c,d"}},
+        {TSeparator::Comma, "a,,", 2, {"a", ""}},
+        {TSeparator::Comma, "a,b", 5, {"a", "b"}},
+        {TSeparator::Tab, "a\t\"b\tc\"\td", 2, {"a", "b\tc"}},
+        {TSeparator::Semicolon, "a;b;c", 1, {"a"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TCsvReader::SplitLine(c.Line, c.Sep, c.Keep), c.Values) << c.Line;
+    // A line of a hundred thousand values gives the reader's limit.
+    std::string wide;
+    for (int i = 0; i < 100000; ++i)
+        wide += "v,";
+    auto rows = ReadAll(wide);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Values.size(), TCsvOptions().MaxValues);
 }
 
 TEST(CsvReader, BlankLinesAreRowsWithoutValuesAndTheLastLineEndAddsNone) {

@@ -27,6 +27,10 @@ TEST(NicknameFile, AliasLines) {
         // The first item that holds "@" is the address, the search stops there.
         {"alias list1 a@example.org,jhd1,b@example.org", {"list1=a@example.org"}},
         {"alias list2 jhd1,jhd2", {}},
+        // The nickname may itself be the address.
+        {"alias <bob@example.com> \"Bob\"", {"bob@example.com=bob@example.com"}},
+        {"alias bob@example.com", {}},
+        {"alias x \"\",, <y@z>,", {"x=y@z"}},
         {"alias lonely", {}},
         {"Alias bob bob@example.com", {}},
         {" alias bob bob@example.com", {}},
