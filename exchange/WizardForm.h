@@ -13,13 +13,12 @@
 // The view calls the handlers for the three buttons and shows the button
 // fields after every Refresh. Pressing "Finish" closes the dialog with OK:
 // as with a button that carries a modal result, the press that reaches the
-// last page only changes the caption, the next press closes.
+// last page only changes the caption, the next press closes. The base has no
+// view of its own: each wizard names its form and has its view.
 class TWizardForm : public TFormPresenter {
 public:
     // pageNames: every page of the dialog, in order.
     explicit TWizardForm(std::vector<std::string> pageNames);
-
-    std::string FormName() const override { return "TWizardForm"; }
 
     // Pages becomes every page of the dialog, in order.
     void ShowAllSheets();

@@ -110,7 +110,10 @@ TEST(WizardForm, SetPageIgnoresIndexesOutsideTheSequence) {
 }
 
 TEST(WizardForm, OnePageWizardFinishesOnTheSecondPress) {
-    TWizardForm w({"Only"});
+    struct TOnePage : TWizardForm {
+        TOnePage() : TWizardForm({"Only"}) {}
+        std::string FormName() const override { return "TOnePage"; }
+    } w;
     w.NextBtnClick();
     EXPECT_EQ(w.NextBtnCaption, "Finish");
     EXPECT_EQ(w.ModalResult(), mrNone);
