@@ -166,8 +166,16 @@ bool TCsvReader::NextRecord(std::string_view& record, int& line) {
 bool TCsvReader::Next(TCsvRow& row) {
     std::string_view record;
     if (!NextRecord(record, row.Line)) return false;
-    if (std::memchr(record.data(), '\0', record.size()))
-        throw EImportError("Not a text file", FFileName, row.Line);
+    if (const void* nul = std::memchr(record.data(), '\0', record.size())) {
+        // The line of the NUL itself, within a row over several lines.
+        auto before =
+            record.substr(0, static_cast<size_t>(static_cast<const char*>(nul) - record.data()));
+        int line = row.Line;
+        for (size_t k = 0; k < before.size(); ++k)
+            line += before[k] == '\n' ||
+                    (before[k] == '\r' && (k + 1 == before.size() || before[k + 1] != '\n'));
+        throw EImportError("Not a text file", FFileName, line);
+    }
     row.Values = SplitLine(record, FSeparator, FMaxValues);
     return true;
 }

@@ -27,26 +27,6 @@ std::map<std::string, std::string> Picked(const TCsvColumnMap& map, const V& row
     return out;
 }
 
-TEST(CsvColumns, RecordTypesOfferTheirFieldsInOrder) {
-    const auto& types = CsvRecordTypes();
-    ASSERT_EQ(types.size(), 7u);
-    V entries;
-    std::vector<int> kinds;
-    for (const auto& t : types) {
-        entries.push_back(t.Entry);
-        kinds.push_back(t.Kind);
-    }
-    EXPECT_EQ(entries, (V{"Person", "Organization", "Website Addresses", "Addresses",
-                          "Phone Numbers", "E-mail Addresses", "FAX Numbers"}));
-    EXPECT_EQ(kinds, (std::vector<int>{3, 1, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(PersonFields(),
-              (V{"Title", "Salutation", "First Name", "Middle Name", "Last Name", "Address Line 1",
-                 "Address Line 2", "Address Line 3", "City", "State/Province", "Postal Code",
-                 "Country", "Phone Number", "Fax Number", "E-Mail Address", "Website", "Comment"}));
-    EXPECT_EQ(OrgFields().size(), 13u);
-    EXPECT_EQ(types[4].Fields, (V{"Title", "Phone Number", "Extension", "Comment"}));
-}
-
 TEST(CsvColumns, HeaderNamesOfEachProgramPreselectTheirFields) {
     struct Case {
         const char* Program;

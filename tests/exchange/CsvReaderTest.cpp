@@ -228,6 +228,16 @@ TEST(CsvReader, BinaryFileStopsWithTheFileAndLine) {
     } catch (const EImportError& e) {
         EXPECT_EQ(e.Where(), "data.bin:3: Not a text file");
     }
+    // Within a quoted value over several lines, the NUL's own line counts.
+    const char quoted[] = "x\r\na,\"b\r\nc\r\n\0\"";
+    TCsvReader multi(std::string(quoted, sizeof quoted - 1), {}, "q.csv");
+    ASSERT_TRUE(multi.Next(row));
+    try {
+        multi.Next(row);
+        FAIL() << "a NUL byte read as text";
+    } catch (const EImportError& e) {
+        EXPECT_EQ(e.Where(), "q.csv:4: Not a text file");
+    }
 }
 
 TEST(CsvReader, UnreadableFilesRaiseTheRuntimesErrors) {
@@ -239,16 +249,6 @@ TEST(CsvReader, UnreadableFilesRaiseTheRuntimesErrors) {
         EXPECT_EQ(e.Where(), dir.File("missing.csv") + ": File not found");
     }
     EXPECT_THROW(TCsvReader::Open(dir.Path(), {}), EInOutError); // a folder
-}
-
-TEST(CsvReader, SeparatorNames) {
-    EXPECT_EQ(SeparatorNames(), (V{"Comma", "Tab", "Semicolon"}));
-    TSeparator s = TSeparator::Comma;
-    EXPECT_TRUE(SeparatorFromName("semicolon", s));
-    EXPECT_EQ(s, TSeparator::Semicolon);
-    EXPECT_TRUE(SeparatorFromName("TAB", s));
-    EXPECT_EQ(s, TSeparator::Tab);
-    EXPECT_FALSE(SeparatorFromName("pipe", s));
 }
 
 // The fixtures as a user's files: each format and encoding read from disk.
