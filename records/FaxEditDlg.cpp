@@ -9,6 +9,13 @@ void TFaxEditDlg::FaxFmtChange() {
     Changed();
 }
 
+void TFaxEditDlg::FaxNumUnfit(const std::string& text) {
+    FaxFmt = kFreeFormat;
+    FaxNumMask.clear();
+    FaxNum = text;
+    Changed();
+}
+
 void TFaxEditDlg::SetFaxNumMask(const std::string& mask) {
     FaxNum = TEditMask(mask).Refit(TEditMask(FaxNumMask), FaxNum);
     FaxNumMask = mask;
@@ -31,8 +38,8 @@ void TFaxEditDlg::Store(TFaxObject& fax) const {
 bool TFaxEditDlg::EditNew(TFaxObject& fax) {
     TFaxEditDlg dlg;
     dlg.FaxTitle = "New Fax";
-    dlg.FaxFmt = 0;
-    dlg.SetFaxNumMask(PhoneFormatMask(0));
+    dlg.FaxFmt = DefaultPhoneFormat();
+    dlg.SetFaxNumMask(PhoneFormatMask(dlg.FaxFmt));
     dlg.FaxFmtVisible = true;
     dlg.BindCategories(fax);
     if (dlg.ShowModal() != mrOk) return false;

@@ -19,6 +19,13 @@ void TPhoneEditDlg::PhoneFmtChange() {
     Changed();
 }
 
+void TPhoneEditDlg::PhoneNumUnfit(const std::string& text) {
+    PhoneFmt = kFreeFormat;
+    PhoneNumMask.clear();
+    PhoneNum = text;
+    Changed();
+}
+
 void TPhoneEditDlg::SetPhoneNumMask(const std::string& mask) {
     PhoneNum = TEditMask(mask).Refit(TEditMask(PhoneNumMask), PhoneNum);
     PhoneNumMask = mask;
@@ -42,8 +49,8 @@ void TPhoneEditDlg::Store(TPhoneObject& phone) const {
 bool TPhoneEditDlg::EditNew(TPhoneObject& phone) {
     TPhoneEditDlg dlg;
     dlg.PhoneTitle = "New Phone";
-    dlg.PhoneFmt = 0;
-    dlg.SetPhoneNumMask(PhoneFormatMask(0));
+    dlg.PhoneFmt = DefaultPhoneFormat();
+    dlg.SetPhoneNumMask(PhoneFormatMask(dlg.PhoneFmt));
     dlg.PhoneFmtVisible = true;
     dlg.BindCategories(phone);
     if (dlg.ShowModal() != mrOk) return false;
