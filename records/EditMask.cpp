@@ -155,17 +155,34 @@ std::string TEditMask::Fit(const std::string& text) const {
     return FormatValue(text);
 }
 
-std::string TEditMask::Refit(const TEditMask& from, const std::string& displayed) const {
+std::string TEditMask::Entered(const std::string& displayed) const {
+    if (IsEmpty()) return displayed;
+    std::string shown = Fit(displayed);
     std::string entered;
-    if (from.IsEmpty()) {
-        entered = displayed;
-    } else {
-        std::string shown = from.Fit(displayed);
-        for (int i = 0; i < from.Length(); ++i)
-            if (from.IsInputPosition(i) && shown[static_cast<size_t>(i)] != from.FBlank)
-                entered += shown[static_cast<size_t>(i)];
-    }
+    for (int i = 0; i < Length(); ++i)
+        if (IsInputPosition(i) && shown[static_cast<size_t>(i)] != FBlank)
+            entered += shown[static_cast<size_t>(i)];
+    return entered;
+}
+
+std::string TEditMask::Refit(const TEditMask& from, const std::string& displayed) const {
+    std::string entered = from.Entered(displayed);
     return IsEmpty() ? entered : FormatValue(entered);
+}
+
+bool TEditMask::CanHold(const TEditMask& from, const std::string& displayed) const {
+    if (IsEmpty()) return true;
+    int digits = 0;
+    for (char c : from.Entered(displayed)) {
+        if (IsDigit(c))
+            ++digits;
+        else if (!Passable(c))
+            return false;
+    }
+    int inputs = 0;
+    for (int i = 0; i < Length(); ++i)
+        inputs += IsInputPosition(i) ? 1 : 0;
+    return digits <= inputs;
 }
 
 std::string TEditMask::Apply(const std::string& typed) const {

@@ -61,6 +61,10 @@ public:
     // The field after its mask changed from `from` to this one: the entered
     // characters are kept and shown in the new mask.
     std::string Refit(const TEditMask& from, const std::string& displayed) const;
+    // Whether Refit loses nothing: the characters entered under `from` are
+    // digits and passable characters (see TypeText) only, and no more digits
+    // than this mask has positions for.
+    bool CanHold(const TEditMask& from, const std::string& displayed) const;
     // True when every required position holds a digit. Free text: true.
     bool IsComplete(const std::string& displayed) const;
 
@@ -95,6 +99,9 @@ public:
 private:
     // A character typing may pass over when it finds no place.
     bool Passable(char c) const;
+    // The characters entered in a displayed text, blanks and literals left
+    // out; free text whole.
+    std::string Entered(const std::string& displayed) const;
 
     struct Pos {
         char Literal = 0; // the literal shown, or 0 for an input position

@@ -5,14 +5,12 @@
 #include "records/PhoneFormats.h"
 
 void TFaxEditDlg::FaxFmtChange() {
-    SetFaxNumMask(PhoneFormatMask(FaxFmt));
+    ChooseFormat(FaxFmt, FaxNumMask, FaxNum);
     Changed();
 }
 
 void TFaxEditDlg::FaxNumUnfit(const std::string& text) {
-    FaxFmt = kFreeFormat;
-    FaxNumMask.clear();
-    FaxNum = text;
+    KeepAsTyped(FaxFmt, FaxNumMask, FaxNum, text);
     Changed();
 }
 

@@ -15,14 +15,12 @@ void TPhoneEditDlg::FormCreate() {
 }
 
 void TPhoneEditDlg::PhoneFmtChange() {
-    SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
+    ChooseFormat(PhoneFmt, PhoneNumMask, PhoneNum);
     Changed();
 }
 
 void TPhoneEditDlg::PhoneNumUnfit(const std::string& text) {
-    PhoneFmt = kFreeFormat;
-    PhoneNumMask.clear();
-    PhoneNum = text;
+    KeepAsTyped(PhoneFmt, PhoneNumMask, PhoneNum, text);
     Changed();
 }
 

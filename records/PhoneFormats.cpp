@@ -2,6 +2,7 @@
 
 #include "platform/Locale.h"
 #include "platform/Services.h"
+#include "records/EditMask.h"
 
 const TPhoneFormat PhoneFormatMasks[kPhoneFormatCount] = {
     {"USA", "!\\(999\\)000-0000;0;_", "US CA"},
@@ -35,4 +36,21 @@ int PhoneFormatForCountry(std::string_view country) {
 int DefaultPhoneFormat() {
     const ILocale* locale = Svc().Locale;
     return PhoneFormatForCountry(locale ? locale->Country() : std::string());
+}
+
+void ChooseFormat(int& format, std::string& mask, std::string& number) {
+    std::string chosen = PhoneFormatMask(format);
+    const TEditMask from(mask);
+    if (!TEditMask(chosen).CanHold(from, number)) {
+        format = kFreeFormat;
+        chosen.clear();
+    }
+    number = TEditMask(chosen).Refit(from, number);
+    mask = chosen;
+}
+
+void KeepAsTyped(int& format, std::string& mask, std::string& number, const std::string& text) {
+    format = kFreeFormat;
+    mask.clear();
+    number = text;
 }

@@ -23,3 +23,12 @@ std::string PhoneFormatMask(int index);
 int PhoneFormatForCountry(std::string_view country);
 // The entry a new number starts on: the one for the desktop locale's country.
 int DefaultPhoneFormat();
+
+// A number field with its format list: the list entry format, the field's
+// mask and its displayed text change together.
+// The entry format was chosen: the field takes its mask and keeps what was
+// entered, unless the mask cannot hold that ("+", a digit too many); the list
+// then shows "Free Format" and the entered text stays as it is.
+void ChooseFormat(int& format, std::string& mask, std::string& number);
+// Typed text did not fit the mask: the field holds it as free text.
+void KeepAsTyped(int& format, std::string& mask, std::string& number, const std::string& text);

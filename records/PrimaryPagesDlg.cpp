@@ -81,24 +81,20 @@ void TPrimaryPagesDlg::FormShow() {
 }
 
 void TPrimaryPagesDlg::PhoneNumUnfit(const std::string& text) {
-    PhoneFmt = kFreeFormat;
-    PhoneNumMask.clear();
-    PhoneNum = text;
+    KeepAsTyped(PhoneFmt, PhoneNumMask, PhoneNum, text);
     Changed();
 }
 
 void TPrimaryPagesDlg::FaxNumUnfit(const std::string& text) {
-    FaxFmt = kFreeFormat;
-    FaxNumMask.clear();
-    FaxNum = text;
+    KeepAsTyped(FaxFmt, FaxNumMask, FaxNum, text);
     Changed();
 }
 
 void TPrimaryPagesDlg::FormatChange(const std::string& sender) {
     if (sender == "PhoneFmt")
-        SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
+        ChooseFormat(PhoneFmt, PhoneNumMask, PhoneNum);
     else
-        SetFaxNumMask(PhoneFormatMask(FaxFmt));
+        ChooseFormat(FaxFmt, FaxNumMask, FaxNum);
     Changed();
 }
 

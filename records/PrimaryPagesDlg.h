@@ -114,7 +114,8 @@ protected:
     // the record has detail items, fills the pages from its primary items.
     void LoadRecord(TKexObject& record, const TPrimaryTitles& titles);
     // A format list changed: the mask of its selected entry goes to the
-    // number field of the list's page ("PhoneFmt" or "FaxFmt").
+    // number field of the list's page ("PhoneFmt" or "FaxFmt"), unless that
+    // mask cannot hold the number (ChooseFormat).
     void FormatChange(const std::string& sender);
 
 private:

@@ -182,3 +182,32 @@ TEST(PhoneFormats, EachCountryStartsOnItsOwnEntryAndOthersOnFreeFormat) {
     for (const auto& [country, entry] : cases)
         EXPECT_STREQ(PhoneFormatMasks[PhoneFormatForCountry(country)].Name, entry) << country;
 }
+
+TEST(PhoneFormats, ChoosingAFormatKeepsTheNumberOrFallsBackToFreeFormat) {
+    struct Case {
+        int From;
+        std::string Number; // as the field shows it under From
+        int Chosen;
+        int Format; // the list afterwards
+        std::string Shown;
+    } cases[] = {
+        {kFreeFormat, "5551234567", 0, 0, "(555)123-4567"},
+        {kFreeFormat, "030 1234567", 4, 4, "(030 12) 34567"},
+        {0, "(555)123-4567", 4, 4, "(555 12) 34567"},
+        {0, "(555)123-4567", kFreeFormat, kFreeFormat, "5551234567"},
+        // What the chosen format cannot hold stays, under "Free Format".
+        {kFreeFormat, "+49 30 1234567", 4, kFreeFormat, "+49 30 1234567"},
+        {kFreeFormat, "0221 12345 ext. 7", 4, kFreeFormat, "0221 12345 ext. 7"},
+        {0, "(555)123-4567", 2, kFreeFormat, "5551234567"}, // Denmark has 8 positions
+        {kFreeFormat, "", 3, 3, "16-__-__-__-__"},
+    };
+    for (const Case& c : cases) {
+        int format = c.Chosen;
+        std::string mask = PhoneFormatMask(c.From);
+        std::string number = c.Number;
+        ChooseFormat(format, mask, number);
+        EXPECT_EQ(format, c.Format) << c.Number << " as " << PhoneFormatMasks[c.Chosen].Name;
+        EXPECT_EQ(mask, PhoneFormatMask(c.Format)) << c.Number;
+        EXPECT_EQ(number, c.Shown) << c.Number << " as " << PhoneFormatMasks[c.Chosen].Name;
+    }
+}

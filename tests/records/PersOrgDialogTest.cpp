@@ -196,9 +196,13 @@ TEST_F(DialogFixture, NewOrganizationStoresFilledPagesAndSkipsTheOthers) {
         EXPECT_EQ(d.FaxNumMask, "");
         EXPECT_EQ(d.FaxNum, "5559876543"); // the digits stay, the USA literals go
         EXPECT_EQ(d.PhoneNumMask, PhoneFormatMask(0));
-        d.PhoneFmt = 2;
+        d.PhoneFmt = 2; // Denmark: 8 digits
         d.PhoneFmtChange("PhoneFmt");
-        EXPECT_EQ(d.PhoneNum, "+45 55 51 23 45");
+        EXPECT_EQ(d.PhoneFmt, kFreeFormat);
+        EXPECT_EQ(d.PhoneNum, "5551234567");
+        d.PhoneFmt = 4; // Germany: room for all 10
+        d.PhoneFmtChange("PhoneFmt");
+        EXPECT_EQ(d.PhoneNum, "(555 12) 34567");
         d.FaxNum = "+44 1632 960000";
         d.Web = "www.acme.example"; // no scheme: no website
         return mrOk;

@@ -223,11 +223,14 @@ TEST_F(PhoneFaxFixture, ChoosingAFormatChangesTheMaskOfTheNumberField) {
     svc.Views.On<TFaxEditDlg>("TFaxEditDlg", [](TFaxEditDlg& d) {
         EXPECT_EQ(d.FaxTitle, "New Fax");
         EXPECT_TRUE(d.FaxFmtVisible);
-        d.FaxNum = TEditMask(d.FaxNumMask).Apply("4613579246");
+        d.FaxNum = TEditMask(d.FaxNumMask).Apply("46135792");
         d.FaxFmt = 9; // Sweden
         d.FaxFmtChange();
         EXPECT_EQ(d.FaxNumMask, PhoneFormatMask(7));
         EXPECT_EQ(d.FaxNum, "46 13 57 92");
+        d.FaxFmt = 3; // France has room for 8 digits too
+        d.FaxFmtChange();
+        EXPECT_EQ(d.FaxNum, "16-46-13-57-92");
         d.FaxFmt = 1; // free text takes anything
         d.FaxFmtChange();
         EXPECT_EQ(d.FaxNumMask, "");

@@ -324,6 +324,11 @@ TEST_F(RecordDialogs, NumbersStartOnTheDesktopCountryAndKeepWhatTheFormatCannotH
         EXPECT_EQ(Child<QComboBox>(d, "FaxFmt")->currentText(), "Free Format");
         Child<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
         TypeInto(Child<TMaskEdit>(d, "PhoneNum"), "+48 22 123 45 67");
+        // A format that cannot hold the number leaves it as it is.
+        auto* phoneFmt = Child<QComboBox>(d, "PhoneFmt");
+        phoneFmt->setCurrentIndex(phoneFmt->findText("Germany"));
+        EXPECT_EQ(phoneFmt->currentText(), "Free Format");
+        EXPECT_EQ(Child<TMaskEdit>(d, "PhoneNum")->text(), "+48 22 123 45 67");
         // Chosen by hand, the USA format still gives way to a longer number.
         Child<QTabWidget>(d, "PageControl1")->setCurrentIndex(2);
         Child<QComboBox>(d, "FaxFmt")->setCurrentIndex(0);
