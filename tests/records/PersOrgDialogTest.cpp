@@ -334,29 +334,17 @@ TEST_F(DialogFixture, PropertiesTouchingNothingWriteTheSameLines) {
                                     "M\xFCller, J\xFCrgen und sehr langer Titel f\xFCr den Test",
                                     "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~B\xFCro~~~~~~~~3");
     p.SetTarget("J\xFCrgen M\xFCller");
-    p.SetComment("Gr\xFC\xDF"
-                 "e");
-    Add(p, kindAddress, "Heim",
-        "Stra\xDF"
-        "e",
-        "privat",
-        "{Addr}Hauptstra\xDF"
-        "e 1~~Hinterhaus~~~~K\xF6ln~~~~50667~~~~0");
+    p.SetComment("Gr\xFC\337e");
+    Add(p, kindAddress, "Heim", "Stra\337e", "privat",
+        "{Addr}Hauptstra\337e 1~~Hinterhaus~~~~K\xF6ln~~~~50667~~~~0");
     Add(p, kindPhone, "B\xFCro", "0221 12345", "Durchwahl", "{Phon}12~~0");
-    auto lines = [&] {
-        std::string all;
-        p.GetSaveText(all, 0);
-        for (const auto& item : p.Items())
-            item->GetSaveText(all, 1);
-        return all;
-    };
-    const std::string before = lines();
+    const std::string before = SavedLines(p);
     Script<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
         d.TitleExit();
         return mrOk;
     });
     p.EditProperties();
-    EXPECT_EQ(lines(), before);
+    EXPECT_EQ(SavedLines(p), before);
     EXPECT_EQ(p.ItemCount(), 2);
 }
 

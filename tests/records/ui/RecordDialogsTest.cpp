@@ -344,28 +344,14 @@ TEST_F(RecordDialogs, NumbersStartOnTheDesktopCountryAndKeepWhatTheFormatCannotH
 TEST_F(RecordDialogs, PersonPropertiesPassedThroughAndConfirmedChangeNoStoredByte) {
     // Windows-1252 bytes, a title longer than its box, names the title would
     // not give and a target made by an import.
-    const std::string title = "M\xFCller-L\xFC"
-                              "denscheidt, J\xFCrgen (Gesch\xE4"
-                              "ftsf\xFChrer a.D.)";
+    const std::string title = "M\xFCller-L\374denscheidt, J\xFCrgen (Gesch\344ftsf\xFChrer a.D.)";
     ASSERT_GT(title.size(), 40u);
     auto& p = Create<TPersonObject>(kindPerson, title,
                                     "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~~~~~~~~~0");
     p.SetTarget("J\xFCrgen M\xFCller");
-    p.SetComment("Gr\xFC\xDF"
-                 "e an die Familie");
-    Add(p, kindAddress, "Heim",
-        "Stra\xDF"
-        "e",
-        "{Addr}Lindenstra\xDF"
-        "e 4~~~~~~K\xF6ln~~~~~~~~0");
-    auto saved = [&] {
-        std::string text;
-        p.GetSaveText(text, 0);
-        for (const auto& item : p.Items())
-            item->GetSaveText(text, 1);
-        return text;
-    };
-    const std::string before = saved();
+    p.SetComment("Gr\xFC\337e an die Familie");
+    Add(p, kindAddress, "Heim", "Stra\337e", "{Addr}Lindenstra\337e 4~~~~~~K\xF6ln~~~~~~~~0");
+    const std::string before = SavedLines(p);
     WhenShown([](QDialog& d) {
         // Through every box of the upper panel and every page, as Tab goes.
         Child<QLineEdit>(d, "Title")->setFocus();
@@ -377,5 +363,5 @@ TEST_F(RecordDialogs, PersonPropertiesPassedThroughAndConfirmedChangeNoStoredByt
         Click(d, "OKBtn");
     });
     p.EditProperties();
-    EXPECT_EQ(saved(), before);
+    EXPECT_EQ(SavedLines(p), before);
 }

@@ -678,23 +678,13 @@ TEST_F(DialogFlowTest, PropertiesConfirmedUntouchedChangeNoByteOfTheDataFile) {
     CreateObject(kindPerson, longTitle, " Otto Meier", "", Root(),
                  "{Pers}~~Otto~~~~Meier~~~~~~~~~~~~0", 0);
     TTreeNode* old =
-        CreateObject(kindPerson, "M\xFCller, J\xFCrgen", "J\xFCrgen M\xFCller",
-                     "Gr\xFC\xDF"
-                     "e",
+        CreateObject(kindPerson, "M\xFCller, J\xFCrgen", "J\xFCrgen M\xFCller", "Gr\xFC\337e",
                      Root(), "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~B\xFCro~~~~~~~~5", 0)
             .Node;
-    CreateObject(kindAddress, "Heim",
-                 "Stra\xDF"
-                 "e",
-                 "", old,
-                 "{Addr}Lindenstra\xDF"
-                 "e 4~~~~~~K\xF6ln~~~~50667~~~~0",
-                 0);
+    CreateObject(kindAddress, "Heim", "Stra\337e", "", old,
+                 "{Addr}Lindenstra\337e 4~~~~~~K\xF6ln~~~~50667~~~~0", 0);
     CreateObject(kindPhone, "B\xFCro", "0221 12345", "Zentrale", old, "{Phon}12~~0", 0);
-    CreateObject(kindOrg,
-                 "B\xE4"
-                 "ckerei K\xFChn",
-                 "", "", Root(), "{Orgn}~~Laden~~~~~~~~0", 0);
+    CreateObject(kindOrg, "B\344ckerei K\xFChn", "", "", Root(), "{Orgn}~~Laden~~~~~~~~0", 0);
     Root()->SortChildren(); // as a file read at start-up shows
     SaveAndDump();
     const std::string before = ReadText(home.File("tavi.dat"));
@@ -706,9 +696,7 @@ TEST_F(DialogFlowTest, PropertiesConfirmedUntouchedChangeNoByteOfTheDataFile) {
     } records[] = {{"Keller, Anna", "Person"},
                    {longTitle, "Person"},
                    {"M\xFCller, J\xFCrgen", "Person"},
-                   {"B\xE4"
-                    "ckerei K\xFChn",
-                    "Organization"}};
+                   {"B\344ckerei K\xFChn", "Organization"}};
     for (const auto& r : records) {
         SCOPED_TRACE(r.Title);
         NodeProperties(Node(Root(), r.Title), r.Caption, [](QWidget* dlg) {
