@@ -338,13 +338,20 @@ TEST_F(DialogFixture, PropertiesTouchingNothingWriteTheSameLines) {
     Add(p, kindAddress, "Heim", "Stra\337e", "privat",
         "{Addr}Hauptstra\337e 1~~Hinterhaus~~~~K\xF6ln~~~~50667~~~~0");
     Add(p, kindPhone, "B\xFCro", "0221 12345", "Durchwahl", "{Phon}12~~0");
-    const std::string before = SavedLines(p);
+    auto lines = [&] {
+        std::string all;
+        p.GetSaveText(all, 0);
+        for (const auto& item : p.Items())
+            item->GetSaveText(all, 1);
+        return all;
+    };
+    const std::string before = lines();
     Script<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
         d.TitleExit();
         return mrOk;
     });
     p.EditProperties();
-    EXPECT_EQ(SavedLines(p), before);
+    EXPECT_EQ(lines(), before);
     EXPECT_EQ(p.ItemCount(), 2);
 }
 

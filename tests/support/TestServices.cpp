@@ -1,7 +1,6 @@
 #include "support/TestServices.h"
 
 #include "platform/FileIO.h"
-#include "store/KexObject.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -51,12 +50,4 @@ void WriteText(const std::string& path, const std::string& text) {
 
 std::string DataPath(const std::string& relative) {
     return std::string(MERROWIN_TEST_DATA) + "/" + relative;
-}
-
-std::string SavedLines(const TKexObject& record) {
-    std::string text;
-    record.GetSaveText(text, 0);
-    for (const auto& item : record.Items())
-        item->GetSaveText(text, 1);
-    return text;
 }

@@ -55,7 +55,3 @@ std::string ReadText(const std::string& path);
 void WriteText(const std::string& path, const std::string& text);
 // Fixture file below tests/data.
 std::string DataPath(const std::string& relative);
-
-class TKexObject;
-// A record's lines and its detail items' lines, as the data file holds them.
-std::string SavedLines(const TKexObject& record);

@@ -340,28 +340,3 @@ TEST_F(RecordDialogs, NumbersStartOnTheDesktopCountryAndKeepWhatTheFormatCannotH
     EXPECT_EQ(p.FindItem("Primary Phone", kindPhone)->GetTarget(), "+48 22 123 45 67");
     EXPECT_EQ(p.FindItem("Primary FAX", kindFax)->GetTarget(), "004822123456");
 }
-
-TEST_F(RecordDialogs, PersonPropertiesPassedThroughAndConfirmedChangeNoStoredByte) {
-    // Windows-1252 bytes, a title longer than its box, names the title would
-    // not give and a target made by an import.
-    const std::string title = "M\xFCller-L\374denscheidt, J\xFCrgen (Gesch\344ftsf\xFChrer a.D.)";
-    ASSERT_GT(title.size(), 40u);
-    auto& p = Create<TPersonObject>(kindPerson, title,
-                                    "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~~~~~~~~~0");
-    p.SetTarget("J\xFCrgen M\xFCller");
-    p.SetComment("Gr\xFC\337e an die Familie");
-    Add(p, kindAddress, "Heim", "Stra\337e", "{Addr}Lindenstra\337e 4~~~~~~K\xF6ln~~~~~~~~0");
-    const std::string before = SavedLines(p);
-    WhenShown([](QDialog& d) {
-        // Through every box of the upper panel and every page, as Tab goes.
-        Child<QLineEdit>(d, "Title")->setFocus();
-        for (int i = 0; i < 8; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        auto* pages = Child<QTabWidget>(d, "PageControl1");
-        for (int i = 0; i < pages->count(); ++i)
-            pages->setCurrentIndex(i);
-        Click(d, "OKBtn");
-    });
-    p.EditProperties();
-    EXPECT_EQ(SavedLines(p), before);
-}
