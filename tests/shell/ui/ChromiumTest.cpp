@@ -18,6 +18,7 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -107,9 +108,11 @@ public:
     // The debugging port once Chromium has opened it; 0 after 20 seconds without.
     int Port() {
         for (int i = 0; i < 200 && FPid > 0; ++i) {
-            std::ifstream in(FProfile.File("DevToolsActivePort"));
-            int port = 0;
-            if (in >> port && port > 0) return port;
+            // The port's line is whole once the line after it has begun.
+            std::string text = ReadText(FProfile.File("DevToolsActivePort"));
+            size_t end = text.find('\n');
+            int port = end == std::string::npos ? 0 : std::atoi(text.substr(0, end).c_str());
+            if (port > 0) return port;
             std::this_thread::sleep_for(100ms);
         }
         return 0;
