@@ -69,19 +69,16 @@ int main(int argc, char** argv) {
 
     TLogicForm host(services.Settings);
     SetEndHook([&host] { host.Exit(); });
+    host.WatchEndRequests(signalPipe);
     if (!host.Create(commandLine)) return 1;
     QObject::connect(&host, &TLogicForm::Finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
     QObject::connect(&instance, &TSingleInstance::CommandLineReceived, &host,
                      &TLogicForm::OpenCommandLine);
-    QObject::connect(&signalPipe, &TSignalPipe::Raised, &host, [&host] { host.Exit(); });
-    // The session ends: save as on File Exit.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.Exit(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, [&host] { host.Exit(); });
 
     host.Start(hidden);
-    int rc = app.exec();
+    int rc = host.Exec();
     SetEndHook(nullptr);
-    return rc;
+    return rc != 0 || host.EndFailed() ? 1 : 0;
 }

@@ -28,13 +28,15 @@ void LoadDataFile(TTreeNode* root) {
     if (!root) return;
     TTreeNodes& tree = *root->Owner();
     TUpdateGuard guard(tree);
-    auto text = fileio::TryReadFile(Svc().ProgramFile(kDataFileName));
-    if (!text) return;
-    TTextReader f(*text, kDataFileName);
     try {
+        // The whole file or an error: a file that is there but cannot be read
+        // must never pass for an empty one.
+        auto text = fileio::ReadFileIfExists(Svc().ProgramFile(kDataFileName));
+        tree.DataFileIncomplete = false;
+        if (!text) return;
+        TTextReader f(*text, kDataFileName);
         f.SkipLn(); // the header line, whatever it holds
         ReadObjects(f, root);
-        tree.DataFileIncomplete = false;
     } catch (...) {
         tree.DataFileIncomplete = true;
         throw;
@@ -113,8 +115,9 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, cons
 void SaveDataFile(TTreeNodes& nodes) {
     std::string path = Svc().ProgramFile(kDataFileName);
     if (nodes.DataFileIncomplete) {
-        // The file on disk holds records the tree could not read: keep it.
-        if (auto old = fileio::TryReadFile(path))
+        // The file on disk holds records the tree could not read: keep it,
+        // and write nothing while it cannot be read to keep.
+        if (auto old = fileio::ReadFileIfExists(path))
             fileio::WriteFileReplacing(Svc().ProgramFile(kBackupFileName), *old);
     }
     TTextWriter f(path);

@@ -12,9 +12,12 @@ inline constexpr const char* kBackupFileName = "tavi.bak";
 inline constexpr const char* kClipFileName = "clipdata.dat";
 inline constexpr const char* kDataFileHeader = "{Params}";
 
-// Reads "tavi.dat" below the root node. A missing or unreadable file leaves
-// the tree as it is. A damaged file raises EInOutError with its line; what was
-// read stays, and the next SaveDataFile first keeps the file as "tavi.bak".
+// Reads "tavi.dat" below the root node. Only a missing file leaves the tree
+// as it is. A file that cannot be read whole (no permission, not a regular
+// file, a read error) raises EInOutError and adds nothing. A damaged file
+// raises EInOutError with its line; what was read stays. After either, the
+// next SaveDataFile first keeps the file as "tavi.bak", and writes nothing
+// while the file cannot be read.
 void LoadDataFile(TTreeNode* root);
 
 // Reads a transfer file below node: only a name whose extension is ".tvd"
@@ -41,6 +44,7 @@ struct TCsvExport {
 void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
                   const TCsvExport* csv = nullptr, bool keepCategories = false);
 
-// Writes the whole tree to "tavi.dat", safely (a temporary file renamed over
-// the old one).
+// Writes the whole tree to "tavi.dat" by the rules of
+// fileio::WriteFileReplacing (the file is replaced whole or not at all, a link
+// stays a link, owner, group and mode stay). Raises EInOutError.
 void SaveDataFile(TTreeNodes& nodes);
