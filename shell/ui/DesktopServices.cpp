@@ -2,7 +2,7 @@
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
-    : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings), Browser(Shell) {
+    : Settings(settingsFile), Telephony(&Settings, Shell), Mail(Shell, Settings), Browser(Shell) {
     Services.ProgramFolder = programFolder;
     Services.Settings = &Settings;
     Services.Clock = &Clock;
