@@ -243,8 +243,9 @@ void ExpectFields(const json& dump, const std::string& title, const std::vector<
 TEST(DialogRegistry, EveryFormAPresenterNamesHasARegisteredView) {
     TQtViewFactory factory; // registers the views
     namespace fs = std::filesystem;
-    const fs::path source =
-        fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    // The source tree from the fixtures' absolute path: __FILE__ may be
+    // relative to a build folder that is not the test's working folder.
+    const fs::path source = fs::path(MERROWIN_TEST_DATA).parent_path().parent_path();
     const std::regex formName(R"(FormName\(\)\s*const\s*override\s*\{\s*return\s*\"(\w+)\")");
     std::set<std::string> names;
     for (const char* sub : {"records", "reminders", "shell", "platform", "store", "exchange"}) {
