@@ -182,10 +182,13 @@ private:
     // below itself.
     bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;
     void CloseProgress();
+    // The find's own line in the first status panel ("" clears it).
+    void ShowFindMessage(const std::string& text);
     // The form's own copies of the view style and the tree width follow an
     // applied window setup.
     void FollowSetup();
 
     IMainFormView* FView = nullptr;
+    std::string FFindMessage; // what the find last put in the first panel
     std::unique_ptr<TSelectionGuard> FGuard;
 };
