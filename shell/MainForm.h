@@ -171,8 +171,6 @@ private:
     void NewDetailRecord(uint8_t kind, const std::string& title);
     void SelectRootIfNone();
     void UpdateStatus();
-    // Refills the list and selects again the rows whose records were selected.
-    void RefillKeepingSelection();
     // The row showing the record, else the first row captioned text; -1: none.
     int FindRow(const TKexObject* record, const std::string& caption) const;
     void SelectOnlyRow(int row);
