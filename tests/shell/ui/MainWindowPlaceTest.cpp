@@ -56,18 +56,16 @@ protected:
         Settle();
         ASSERT_EQ(TopRow(), "A");
     }
-    QString TopRow() { return Tree()->indexAt(QPoint(1, 1)).data().toString(); }
-    QString SelectedTitle() {
-        return Form().Selected ? QString::fromStdString(Form().Selected->Text()) : QString();
-    }
+    std::string TopRow() { return Tree()->indexAt(QPoint(1, 1)).data().toString().toStdString(); }
+    std::string SelectedTitle() { return Form().Selected ? Form().Selected->Text() : ""; }
 
     // What a user sees after a command: the node still marked, the branches
     // still open, the same top row; Down goes on from the node and the Menu
     // key opens its popup.
-    void ExpectPlaceKept(const QString& selected, const QString& next) {
+    void ExpectPlaceKept(const std::string& selected, const std::string& next) {
         EXPECT_EQ(SelectedTitle(), selected);
         const QModelIndex current = Tree()->currentIndex();
-        EXPECT_EQ(current.data().toString(), selected);
+        EXPECT_EQ(current.data().toString().toStdString(), selected);
         EXPECT_TRUE(Tree()->selectionModel()->isSelected(current));
         EXPECT_TRUE(Tree()->isExpanded(IndexAt("A")));
         EXPECT_TRUE(Tree()->isExpanded(IndexAt("B")));
@@ -193,7 +191,7 @@ TEST_F(PlaceTest, ARevertKeepsTheRecordSelectedWhenTheFileStillHasIt) {
     Run("Revert1");
     // The folder made since the save is gone: its parent is selected.
     EXPECT_EQ(SelectedTitle(), "B1");
-    EXPECT_EQ(Tree()->currentIndex().data().toString(), "B1");
+    EXPECT_EQ(Tree()->currentIndex().data().toString().toStdString(), "B1");
 }
 
 TEST_F(PlaceTest, TheListKeepsItsSelectionAndScrollWhenRefilledInPlace) {
