@@ -1,6 +1,5 @@
 #include "store/NodeKey.h"
 
-#include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
@@ -20,20 +19,6 @@ protected:
     TTreeNodes tree;
     TTreeNode* root = nullptr;
 };
-
-TEST_F(NodeKeyTest, NodesMadeAnewForTheSameRecordsAreFoundAgain) {
-    TTreeNode* friends = Folder(root, "Friends", 11);
-    TTreeNode* anna = Folder(friends, "Anna", 12);
-    const TNodeKey key(anna);
-    EXPECT_EQ(key.Find(tree), anna);
-
-    // As a revert does: every node below the root goes and is read again.
-    root->DeleteChildren();
-    EXPECT_EQ(key.Find(tree), nullptr);
-    EXPECT_EQ(key.FindNearest(tree), root);
-    TTreeNode* again = Folder(Folder(root, "Friends", 11), "Anna", 12);
-    EXPECT_EQ(key.Find(tree), again);
-}
 
 TEST_F(NodeKeyTest, TheSameNodeWinsAmongSiblingsCarryingOneIdentifier) {
     // A paste of the same records twice gives siblings with equal identifiers.
