@@ -246,12 +246,12 @@ TEST(PosixShell, AProgramEndingBadlyAtOnceIsToldButOneStillRunningIsLeftAlone) {
         {"exit 2", "ended with exit code 2 right after it started."},
         {"kill -TERM $$", "was ended by signal 15"},
         {"exit 0", ""},
-        {"sleep 3", ""}, // still running when the watch ends
+        {"sleep 4", ""}, // still running when the watch ends
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Exit);
         std::string tool = MakeExiting(tmp, "tool", c.Exit);
-        ToldShell told("xdg-open", 600);
+        ToldShell told("xdg-open", 2000);
         ASSERT_TRUE(told.Shell.Open(tool, "--go", "", 1));
         auto texts = told.Settled();
         if (!*c.Why) {
