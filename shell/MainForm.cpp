@@ -116,6 +116,11 @@ void TMainForm::FollowSetup() {
 
 void TMainForm::FoldersChange(TTreeNode* node) {
     if (!node) return;
+    // A refill of the node already shown keeps the rows of the records that
+    // were selected selected (the pointers are only compared: some may be gone).
+    std::vector<TKexObject*> keep;
+    if (node == Selected) keep = SelectedListObjects();
+    std::sort(keep.begin(), keep.end());
     Selected = node;
     MainItems.clear();
     for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
@@ -133,6 +138,8 @@ void TMainForm::FoldersChange(TTreeNode* node) {
         MainItems.push_back(std::move(row));
     }
     if (TKexObject* r = node->Data()) r->FillListView(MainItems);
+    for (TListRow& row : MainItems)
+        row.Selected = row.Data && std::binary_search(keep.begin(), keep.end(), row.Data);
     std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {
         return MainItemsCompare(a, b) < 0;
     });
@@ -230,17 +237,6 @@ int TMainForm::FindRow(const TKexObject* record, const std::string& caption) con
     for (size_t i = 0; i < MainItems.size(); ++i)
         if (MainItems[i].Caption == caption) return static_cast<int>(i);
     return -1;
-}
-
-void TMainForm::RefillKeepingSelection() {
-    std::vector<TKexObject*> keep = SelectedListObjects();
-    RefreshList();
-    if (keep.empty()) return;
-    bool any = false;
-    for (auto& row : MainItems)
-        if (row.Data && std::find(keep.begin(), keep.end(), row.Data) != keep.end())
-            any = row.Selected = true;
-    if (any && FView) FView->ListSelectionChanged();
 }
 
 // --- IMainWindow ------------------------------------------------------------------

@@ -171,8 +171,6 @@ private:
     void NewDetailRecord(uint8_t kind, const std::string& title);
     void SelectRootIfNone();
     void UpdateStatus();
-    // Refills the list and selects again the rows whose records were selected.
-    void RefillKeepingSelection();
     // The row showing the record, else the first row captioned text; -1: none.
     int FindRow(const TKexObject* record, const std::string& caption) const;
     void SelectOnlyRow(int row);
@@ -182,10 +180,13 @@ private:
     // below itself.
     bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;
     void CloseProgress();
+    // The find's own line in the first status panel ("" clears it).
+    void ShowFindMessage(const std::string& text);
     // The form's own copies of the view style and the tree width follow an
     // applied window setup.
     void FollowSetup();
 
     IMainFormView* FView = nullptr;
+    std::string FFindMessage; // what the find last put in the first panel
     std::unique_ptr<TSelectionGuard> FGuard;
 };

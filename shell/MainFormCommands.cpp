@@ -6,6 +6,7 @@
 #include "shell/MainForm.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
+#include "store/NodeKey.h"
 #include "store/ObjectFactory.h"
 #include "store/Transfer.h"
 #include "store/TreeNodes.h"
@@ -186,7 +187,7 @@ void TMainForm::FoldersEdited(TTreeNode* node, const std::string& text) {
         node->SetText(r->GetTitle());
         if (node->Parent()) node->Parent()->SortChildren();
     }
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 void TMainForm::MainItemsEdited(int row, const std::string& text) {
@@ -195,7 +196,7 @@ void TMainForm::MainItemsEdited(int row, const std::string& text) {
     if (!r) return;
     r->SetTitle(text);
     RefreshFolderTitles();
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 void TMainForm::ListPanePropsClick() {
@@ -208,7 +209,7 @@ void TMainForm::ListPanePropsClick() {
     if (!r) return;
     r->EditProperties();
     RefreshFolderTitles();
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 // --- item actions ------------------------------------------------------------------
@@ -222,7 +223,7 @@ void TMainForm::MainItemsDblClick(int row) {
     TTreeNode* before = Selected;
     r->DefaultAction();
     // A container's default action selected another node (and refilled).
-    if (Selected == before) RefillKeepingSelection();
+    if (Selected == before) RefreshList();
 }
 
 void TMainForm::ListPaneMailClick() {
@@ -244,7 +245,7 @@ void TMainForm::ListPaneBrowseClick() {
 void TMainForm::ListPaneAdvanceClick() {
     if (TKexObject* r = ActionTarget()) {
         r->AdvanceDate();
-        RefillKeepingSelection();
+        RefreshList();
     }
 }
 
@@ -386,11 +387,15 @@ void TMainForm::Revert1Click() {
         return;
     TTreeNode* root = Folders.GetFirstNode();
     if (!root) return;
+    // Every node is made anew; the user stays at the same record when the
+    // file still has it, else at its nearest ancestor that it has.
+    const TNodeKey place(Selected ? Selected : root);
     Selected = root;
     MainItems.clear();
     auto finish = [&] {
         Folders.SortAll();
-        SelectNode(root);
+        TTreeNode* again = place.FindNearest(Folders);
+        SelectNode(again ? again : root);
     };
     try {
         TTreeUpdate update(Folders);

@@ -4,7 +4,7 @@
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
-    : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings),
+    : Settings(settingsFile), Telephony(&Settings, Shell), Mail(Shell, Settings),
       BrowserTransport(Shell, TBrowserSettings::Read(Settings).DebugPort),
       Browser(BrowserTransport, Shell) {
     Services.ProgramFolder = programFolder;

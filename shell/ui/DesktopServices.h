@@ -13,6 +13,7 @@
 #include "platform/ui/QtImageList.h"
 #include "platform/ui/QtLocale.h"
 #include "platform/ui/QtViewFactory.h"
+#include "platform/ui/ShellWatcher.h"
 
 #include <string>
 
@@ -36,6 +37,7 @@ public:
     TQtViewFactory Views;
     TQtClipboard Clipboard;
     TPosixShell Shell;
+    TShellWatcher ShellWatcher{Shell}; // failures of what the shell starts are told
     TDesktopTelephony Telephony;
     TQtImageList Images;
     TDesktopMailSystem Mail;

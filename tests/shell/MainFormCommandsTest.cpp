@@ -114,7 +114,12 @@ TEST_F(CommandsFixture, RevertCancelledKeepsTheTreeAndOkReloadsTheSavedState) {
     form.Revert1Click();
     EXPECT_EQ(ChildTexts(root), (Strings{"Friends", "Unsaved", "Work"}));
     EXPECT_EQ(root->Data()->ItemCount(), 1);
-    EXPECT_EQ(form.Selected, root);
+    // The user stays at the record that was selected, read anew.
+    ASSERT_NE(form.Selected, nullptr);
+    EXPECT_EQ(form.Selected->Text(), "Friends");
+    EXPECT_EQ(form.Selected->Parent(), root);
+    EXPECT_EQ(Captions(), (Strings{"Ann", "Home", "Mail"}));
+    form.SelectNode(root);
     EXPECT_EQ(Captions(), (Strings{"Friends", "Unsaved", "Work", "Root mail"}));
 }
 
@@ -243,10 +248,10 @@ TEST_F(CommandsFixture, AcceptedNewRecordBecomesTheOnlySelectedRowInView) {
     EXPECT_EQ(selected(), (Strings{"Work"}));
     EXPECT_EQ(form.MainItems[static_cast<size_t>(view.Scrolled.back())].Caption, "Work");
 
-    // A cancelled one leaves no selection behind.
+    // A cancelled one leaves the selection as it was.
     svc.Views.On<TEditAddressDlg>("TEditAddressDlg", [](TEditAddressDlg&) { return mrCancel; });
     form.OnNewAddr();
-    EXPECT_TRUE(selected().empty());
+    EXPECT_EQ(selected(), (Strings{"Work"}));
 }
 
 TEST_F(CommandsFixture, NewDetailItemCancelledIsRemoved) {
