@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/Settings.h"
+#include "platform/TextCodec.h"
 #include "shell/CategoryNames.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
@@ -9,9 +10,19 @@
 #include "store/TreeCompare.h"
 #include "store/TreeNodes.h"
 #include "store/TreeObserver.h"
-#include "store/TreePath.h"
 
 #include <algorithm>
+
+namespace {
+// A node's path for the screen: each label made UTF-8 on its own, so labels
+// read from old Windows-1252 files show beside new ones.
+std::string DisplayPath(const TTreeNode* node) {
+    std::string path = textcodec::ToDisplayUtf8(node->Text());
+    for (const TTreeNode* p = node->Parent(); p; p = p->Parent())
+        path = textcodec::ToDisplayUtf8(p->Text()) + "/" + path;
+    return path;
+}
+} // namespace
 
 // Keeps the form's selected node valid when nodes are removed by anyone
 // (commands, automation): the selection falls back to the removed node's
@@ -132,8 +143,8 @@ void TMainForm::FoldersChange(TTreeNode* node) {
 void TMainForm::UpdateStatus() {
     StatusPanels[1] = std::to_string(MainItems.size()) + " item(s)";
     StatusPanels[2] = Selected ? Selected->Text() : std::string();
-    TrayToolTip = Selected ? "[" + NodePath(Selected) + "]" : std::string();
-    if (TrayToolTip.size() > static_cast<size_t>(kToolTipMax)) TrayToolTip.resize(kToolTipMax);
+    TrayToolTip = Selected ? textcodec::CutText("[" + DisplayPath(Selected) + "]", kToolTipMax)
+                           : std::string();
     if (FView) FView->StatusChanged();
 }
 

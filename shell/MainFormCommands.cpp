@@ -415,7 +415,12 @@ void TMainForm::GetUrlBtnClick() {
     browser->SetAutoLoad(false);
     std::string address, title;
     browser->GetURL(address, title);
-    if (address.empty()) return;
+    if (address.empty()) {
+        // Rather than nothing without a word: how a page can be read.
+        std::string hint = browser->CaptureHint();
+        if (!hint.empty()) Ask(hint, "Get Browser URL", mb::Ok | mb::IconInformation);
+        return;
+    }
     // A page without a title would leave a node without a label.
     CreateObject(kindWeb, title.empty() ? address : title, address, "", Selected, "", 0);
     Selected->SortChildren();

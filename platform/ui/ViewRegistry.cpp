@@ -1,3 +1,4 @@
+#include "exchange/ui/VCImportView.h"
 #include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/ui/EditPersView.h"
@@ -23,4 +24,5 @@ void RegisterAllViews() {
     RegisterRemdView();
     RegisterRecurringDateView();
     RegisterCategoryPopupView();
+    RegisterVCImportView();
 }

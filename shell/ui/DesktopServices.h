@@ -1,8 +1,9 @@
 #pragma once
 
+#include "comm/BrowserDDE.h"
 #include "platform/Clock.h"
-#include "platform/DesktopBrowserLink.h"
 #include "platform/DesktopMailSystem.h"
+#include "platform/DevToolsTransport.h"
 #include "platform/IniFile.h"
 #include "platform/PosixShell.h"
 #include "platform/RandomSource.h"
@@ -17,7 +18,8 @@
 
 // The desktop program's services: "kex.ini", the system clock, the locale,
 // the Qt clipboard and views, the shell, the dialer, the mail composer and
-// the browser. Installed for its lifetime.
+// the browser link (over the remote-debugging port of a Chromium-family
+// browser, else the desktop's browser). Installed for its lifetime.
 class TDesktopServices {
 public:
     // programFolder: where the data files live; settingsFile: "kex.ini".
@@ -37,5 +39,6 @@ public:
     TDesktopTelephony Telephony;
     TQtImageList Images;
     TDesktopMailSystem Mail;
-    TDesktopBrowserLink Browser;
+    TDevToolsTransport BrowserTransport;
+    TBrowserDDE Browser;
 };

@@ -308,6 +308,16 @@ TEST_F(CommandsFixture, BrowserPageBecomesAWebsiteWithoutAutoLoad) {
     svc.Browser.PageAddress = "";
     form.GetUrlBtnClick();
     EXPECT_EQ(friends->Count(), 2);
+    EXPECT_TRUE(svc.Views.Boxes.empty()) << "a link with nothing to say stays silent";
+
+    // Nothing captured: the link's advice on reading pages is shown instead.
+    svc.Browser.Hint = "Start a browser with its port.";
+    form.GetUrlBtnClick();
+    EXPECT_EQ(friends->Count(), 2);
+    ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+    EXPECT_EQ(svc.Views.Boxes[0].Text, "Start a browser with its port.");
+    EXPECT_EQ(svc.Views.Boxes[0].Caption, "Get Browser URL");
+    EXPECT_EQ(svc.Views.Boxes[0].Type, mb::Ok | mb::IconInformation);
 }
 
 } // namespace
