@@ -11,11 +11,40 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <csignal>
+#include <cstdio>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+const char* const kUsageText =
+    "usage: merrowin [--home DIR] [HIDEWIN] [FILE...]\n"
+    "Opens the contact tree. Transfer files (.tvd) and vCard files (.vcf) named\n"
+    "on the command line are loaded below \"My Contacts\"; when a copy is\n"
+    "already running, they are handed to it.\n"
+    "options:\n"
+    "  --home DIR   keep tavi.dat and kex.ini in DIR\n"
+    "  HIDEWIN      start in the tray without showing the main window\n"
+    "  --help       show this text\n"
+    "  --version    show the version\n";
+
+// --help and --version answer on the terminal, without a display.
+bool AnswersAtOnce(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--home") {
+            ++i; // the folder may have any name
+        } else if (a == "--help" || a == "-h") {
+            std::fputs(kUsageText, stdout);
+            return true;
+        } else if (a == "--version") {
+            std::puts("merrowin " MERROWIN_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
 struct TStartArgs {
     std::string Home;
     // The command line without the --home option, program path first.
@@ -47,6 +76,7 @@ TStartArgs ParseArgs(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (AnswersAtOnce(argc, argv)) return 0;
     TDesktopApplication app(argc, argv);
     TStartArgs start = ParseArgs(argc, argv);
     bool hidden = HasHideWin(start.Args);

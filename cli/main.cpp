@@ -33,7 +33,11 @@ const char* const kUsageText =
     "  save                    load and save tavi.dat\n"
     "  dump                    the whole tree as JSON\n"
     "  export-tvd PATH FILE    write the subtree at PATH to a transfer file\n"
-    "  import-tvd FILE [PATH]  read a transfer file below PATH and save\n";
+    "  import-tvd FILE [PATH]  read a transfer file below PATH and save\n"
+    "options:\n"
+    "  --home DIR              keep tavi.dat and kex.ini in DIR\n"
+    "  --help                  show this text\n"
+    "  --version               show the version\n";
 
 struct UsageError {
     std::string Message;
@@ -171,6 +175,9 @@ int main(int argc, char** argv) {
                 home = a.substr(7);
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
+                return kOk;
+            } else if (a == "--version") {
+                std::puts("merrowin " MERROWIN_VERSION);
                 return kOk;
             } else if (cmd.empty()) {
                 cmd = a;
