@@ -1,5 +1,6 @@
 // merrowin-cli: the contact tree from the command line.
 #include "cli/JsonDump.h"
+#include "cli/PrintCommand.h"
 #include "platform/Clock.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
@@ -69,6 +70,7 @@ public:
         if (cmd == "dump") return Dump(args);
         if (cmd == "export-tvd") return ExportTvd(args);
         if (cmd == "import-tvd") return ImportTvd(args);
+        if (cmd == "print") return Print(args);
         throw UsageError{"unknown command: " + cmd};
     }
 
@@ -122,6 +124,11 @@ private:
         return kOk;
     }
 
+    int Print(const std::vector<std::string>& args) {
+        Load();
+        return PrintCommand(FTree, args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -171,6 +178,7 @@ int main(int argc, char** argv) {
                 home = a.substr(7);
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
+                std::fputs(kPrintUsage, stdout);
                 return kOk;
             } else if (cmd.empty()) {
                 cmd = a;

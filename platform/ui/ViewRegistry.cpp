@@ -1,5 +1,7 @@
 #include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
+#include "printing/ui/PrintingViews.h"
+#include "printing/ui/ReportFormView.h"
 #include "records/ui/EditPersView.h"
 #include "records/ui/FaxEditView.h"
 #include "records/ui/OrgEditView.h"
@@ -23,4 +25,7 @@ void RegisterAllViews() {
     RegisterRemdView();
     RegisterRecurringDateView();
     RegisterCategoryPopupView();
+    RegisterReportFormView();
+    RegisterFontDialogView();
+    RegisterPrinterSetupView();
 }

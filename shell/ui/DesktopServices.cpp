@@ -1,5 +1,7 @@
 #include "shell/ui/DesktopServices.h"
 
+#include "printing/ui/PrinterSettingsQt.h"
+
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
     : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings), Browser(Shell) {
@@ -15,6 +17,8 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Images = &Images;
     Services.Mail = &Mail;
     Services.Browser = &Browser;
+    Services.Printer = &Printer;
+    printersettings::Apply(Printer.Printer(), TPrinterSettings::Load(Settings));
     // The preferred browser of the settings; a program path is used as it
     // stands (a name ending in ".exe" from an older settings file loses it).
     Browser.SetDefaultServer(Settings.ReadString("Browser", "DDE", "IExplore"));

@@ -12,12 +12,13 @@
 #include "platform/ui/QtImageList.h"
 #include "platform/ui/QtLocale.h"
 #include "platform/ui/QtViewFactory.h"
+#include "report/ui/QtReportPrinter.h"
 
 #include <string>
 
 // The desktop program's services: "kex.ini", the system clock, the locale,
-// the Qt clipboard and views, the shell, the dialer, the mail composer and
-// the browser. Installed for its lifetime.
+// the Qt clipboard and views, the shell, the dialer, the mail composer,
+// the browser and the printer. Installed for its lifetime.
 class TDesktopServices {
 public:
     // programFolder: where the data files live; settingsFile: "kex.ini".
@@ -38,4 +39,5 @@ public:
     TQtImageList Images;
     TDesktopMailSystem Mail;
     TDesktopBrowserLink Browser;
+    TQtReportPrinter Printer; // with the printer setup kept in "kex.ini"
 };
