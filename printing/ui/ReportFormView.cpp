@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -307,9 +309,21 @@ QWidget* TReportFormView::BookPage() {
     page->setObjectName("AddressBookSheet");
     auto* layout = new QVBoxLayout(page);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     QSpinBox* columns = Spin("SpinEdit1", 1, TReportForm::kMaxColumns, P.SpinEdit1);
-    QSpinBox* gutter = Spin("Gutter", 0, 200, P.Gutter);
-    gutter->setSuffix(QObject::tr(" /100 in"));
+    // The gutter is kept in hundredths of an inch and shown in inches.
+    auto* gutter = new QDoubleSpinBox;
+    gutter->setObjectName("Gutter");
+    gutter->setRange(0, 2);
+    gutter->setDecimals(2);
+    gutter->setSingleStep(0.05);
+    gutter->setSuffix(QObject::tr(" in"));
+    QObject::connect(gutter, &QDoubleSpinBox::valueChanged, gutter, [this](double inches) {
+        if (!Filling()) P.Gutter = static_cast<int>(std::lround(inches * 100));
+    });
+    FFills.push_back([this, gutter] {
+        if (std::lround(gutter->value() * 100) != P.Gutter) gutter->setValue(P.Gutter / 100.0);
+    });
     form->addRow(Caption(QObject::tr("Number of &Columns:"), columns), columns);
     form->addRow(Caption(QObject::tr("Column &Gutter:"), gutter), gutter);
     layout->addLayout(form);
@@ -345,6 +359,7 @@ QWidget* TReportFormView::LabelPage() {
     auto* right = new QVBoxLayout;
     auto* sizes = new QGroupBox(QObject::tr("Label Sizes (inches)"));
     auto* form = new QFormLayout(sizes);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const char* mask = TReportForm::kLabelMask;
     struct TRow {
         const char* Name;

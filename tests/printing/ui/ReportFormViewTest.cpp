@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,8 +161,12 @@ TEST_F(ReportFormView, TypedSettingsReachTheReportAndPreviewShowsIt) {
         title->selectAll();
         TypeInto(title, "Members");
         QTest::mouseClick(Child<QRadioButton>(d, "Landscape1"), Qt::LeftButton);
+        auto* gutter = Child<QDoubleSpinBox>(d, "Gutter");
+        EXPECT_EQ(gutter->text(), "0.10 in");
+        gutter->setValue(0.25);
         Click(d, "PreviewBtn");
     });
+    EXPECT_EQ(form.Gutter, 25);
     EXPECT_EQ(form.LeftMargin1, "15");
     EXPECT_EQ(form.Title1, "Members");
     EXPECT_FALSE(form.Portrait1);
