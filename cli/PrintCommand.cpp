@@ -157,7 +157,7 @@ void Apply(const TOptions& o, TReportForm& form) {
 
 } // namespace
 
-int PrintCommand(const TTreeNodes& tree, const std::vector<std::string>& args) {
+int PrintCommand(TTreeNodes& tree, const std::vector<std::string>& args) {
     try {
         const TOptions options = Parse(args);
         TTreeNode* node = FindNodeByPath(tree, options.Path);

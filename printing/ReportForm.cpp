@@ -12,6 +12,8 @@
 #include "printing/ReportFields.h"
 #include "printing/ReturnAddress.h"
 #include "store/FieldText.h"
+#include "store/TreeNode.h"
+#include "store/TreeNodes.h"
 #include "store/TreePath.h"
 
 #include <algorithm>
@@ -46,9 +48,24 @@ std::string MemoText(const std::string& memo) {
 
 } // namespace
 
-TReportForm::TReportForm(const TTreeNodes& tree, const TFilterState& filter)
+TReportForm::TReportForm(TTreeNodes& tree, const TFilterState& filter)
     : FTree(tree), FFilter(filter) {
     Caption = "Print Reports";
+    FTree.AddObserver(this);
+}
+
+TReportForm::~TReportForm() {
+    FTree.RemoveObserver(this);
+}
+
+void TReportForm::NodeRemoving(TTreeNode* node) {
+    if (FNode && (FNode == node || FNode->HasAsAncestor(node))) FNode = nullptr;
+}
+
+void TReportForm::UpdateEnded() {
+    // Removals during a bulk update are not told one by one.
+    const auto& nodes = FTree.InOrder();
+    if (FNode && std::find(nodes.begin(), nodes.end(), FNode) == nodes.end()) FNode = nullptr;
 }
 
 const std::vector<std::string>& TReportForm::ReportTypes() {

@@ -9,6 +9,7 @@
 #include "report/LabelStock.h"
 #include "report/ReportFont.h"
 #include "report/ReportPrinter.h"
+#include "store/TreeObserver.h"
 
 #include <functional>
 #include <string>
@@ -26,13 +27,14 @@ struct TFilterState;
 //
 // Margins are typed in inches with one decimal and kept without the point
 // ("05" is 0.5 inch); label lengths with two decimals ("050" is 0.50 inch).
-class TReportForm : public TFormPresenter {
+class TReportForm : public TFormPresenter, private ITreeObserver {
 public:
     enum TReportType { rtListing, rtEnvelope, rtAddrBook, rtLabels, rtSimple };
 
     // The reports walk tree and leave out what filter hides; both must
     // outlive the form.
-    TReportForm(const TTreeNodes& tree, const TFilterState& filter);
+    TReportForm(TTreeNodes& tree, const TFilterState& filter);
+    ~TReportForm() override;
     std::string FormName() const override { return "TReportForm"; }
 
     // The captions of the report types, in the order of their index.
@@ -122,8 +124,12 @@ private:
     void ChooseFont(TReportFont& font);
     TPrintResult Output(const std::function<TPrintResult(IReportPrinter&, TReport&)>& how);
     void ShowError(const std::string& text);
+    // The node to print from goes away with its subtree (another program may
+    // change the tree while the window is open).
+    void NodeRemoving(TTreeNode* node) override;
+    void UpdateEnded() override;
 
-    const TTreeNodes& FTree;
+    TTreeNodes& FTree;
     const TFilterState& FFilter;
     TTreeNode* FNode = nullptr;
 };

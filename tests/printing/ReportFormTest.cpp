@@ -168,6 +168,29 @@ TEST_F(ReportForm, PrinterFailuresAreShownAndNothingCountsAsPrinted) {
     EXPECT_EQ(svc.Views.Boxes[2].Text, "The labels need a height and a width.");
 }
 
+TEST_F(ReportForm, ANodeRemovedWhileTheWindowIsOpenIsNotPrinted) {
+    TTreeNode* friends = Folder("Friends");
+    TTreeNode* ann = Person(friends, "Ann", "Adams", &kLeeds).GetNode();
+    TReportForm& f = Form();
+    struct Case {
+        TTreeNode* Printed;
+        TTreeNode* Removed;
+        bool InBulk;
+    };
+    for (const Case& c : {Case{ann, ann, false}, Case{Folder("Club"), nullptr, true},
+                          Case{Person(friends, "Bob", "Brown").GetNode(), friends, false}}) {
+        f.Setup(c.Printed, nullptr, "");
+        if (c.InBulk) tree.BeginUpdate();
+        tree.Delete(c.Removed ? c.Removed : c.Printed);
+        if (c.InBulk) tree.EndUpdate();
+        svc.Views.Boxes.clear();
+        f.PreviewBtnClick();
+        EXPECT_TRUE(printer.Jobs.empty());
+        ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+        EXPECT_EQ(svc.Views.Boxes[0].Text, "There is nothing to print.");
+    }
+}
+
 TEST_F(ReportForm, FontsAreChosenWithTheFontDialog) {
     TReportForm& f = Form();
     EXPECT_EQ(f.LabelText.Family, "Arial");
