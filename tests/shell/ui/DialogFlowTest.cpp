@@ -243,11 +243,13 @@ void ExpectFields(const json& dump, const std::string& title, const std::vector<
 TEST(DialogRegistry, EveryFormAPresenterNamesHasARegisteredView) {
     TQtViewFactory factory; // registers the views
     namespace fs = std::filesystem;
-    const fs::path source =
-        fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    // The source tree, from an absolute path: with ccache's base_dir,
+    // __FILE__ is relative to the build folder, not to where CTest runs.
+    const fs::path source = fs::path(MERROWIN_TEST_DATA).parent_path().parent_path();
     const std::regex formName(R"(FormName\(\)\s*const\s*override\s*\{\s*return\s*\"(\w+)\")");
     std::set<std::string> names;
-    for (const char* sub : {"records", "reminders", "shell", "platform", "store", "exchange"}) {
+    for (const char* sub :
+         {"records", "reminders", "shell", "platform", "store", "exchange", "printing"}) {
         if (!fs::exists(source / sub)) continue;
         for (const auto& entry : fs::recursive_directory_iterator(source / sub)) {
             if (entry.path().extension() != ".h" && entry.path().extension() != ".cpp") continue;
