@@ -68,6 +68,7 @@ struct TOptions {
     std::string Path, Pdf, Stock, Title, ReturnFile;
     std::optional<int> Envelope, Columns, Start;
     std::optional<bool> Landscape;
+    std::string OrientationOption; // as given: --landscape or --portrait
 };
 
 TOptions Parse(const std::vector<std::string>& args) {
@@ -98,9 +99,10 @@ TOptions Parse(const std::vector<std::string>& args) {
             o.Title = value();
         else if (a == "--return")
             o.ReturnFile = value();
-        else if (a == "--landscape" || a == "--portrait")
+        else if (a == "--landscape" || a == "--portrait") {
             o.Landscape = a == "--landscape";
-        else
+            o.OrientationOption = a;
+        } else
             throw TUsage("unknown option: " + a);
     }
     if (plain.size() != 2) throw TUsage("print needs a report type and a path");
@@ -123,7 +125,8 @@ TOptions Parse(const std::vector<std::string>& args) {
     onlyFor(!o.ReturnFile.empty(), "--return", {F::rtEnvelope});
     onlyFor(o.Columns.has_value(), "--columns", {F::rtAddrBook});
     onlyFor(!o.Title.empty(), "--title", {F::rtListing, F::rtSimple});
-    onlyFor(o.Landscape.has_value(), "--landscape", {F::rtListing, F::rtAddrBook, F::rtSimple});
+    onlyFor(o.Landscape.has_value(), o.OrientationOption.c_str(),
+            {F::rtListing, F::rtAddrBook, F::rtSimple});
     return o;
 }
 
