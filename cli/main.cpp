@@ -1,5 +1,6 @@
 // merrowin-cli: the contact tree from the command line.
 #include "cli/JsonDump.h"
+#include "cli/PrintCommand.h"
 #include "platform/Clock.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
@@ -73,6 +74,7 @@ public:
         if (cmd == "dump") return Dump(args);
         if (cmd == "export-tvd") return ExportTvd(args);
         if (cmd == "import-tvd") return ImportTvd(args);
+        if (cmd == "print") return Print(args);
         throw UsageError{"unknown command: " + cmd};
     }
 
@@ -126,6 +128,11 @@ private:
         return kOk;
     }
 
+    int Print(const std::vector<std::string>& args) {
+        Load();
+        return PrintCommand(FTree, args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -175,6 +182,7 @@ int main(int argc, char** argv) {
                 home = a.substr(7);
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
+                std::fputs(kPrintUsage, stdout);
                 return kOk;
             } else if (a == "--version") {
                 std::puts("merrowin " MERROWIN_VERSION);

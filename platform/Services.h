@@ -14,6 +14,7 @@ class IClock;
 class IRandom;
 class ILocale;
 class IImageList;
+class IReportPrinter;
 
 // Everything the core reaches outside itself. app/, cli/ or a test fixture
 // fills it and installs it; the core never reads the clock, the environment or
@@ -31,6 +32,7 @@ struct TServices {
     IRandom* Random = nullptr;
     ILocale* Locale = nullptr;
     IImageList* Images = nullptr;
+    IReportPrinter* Printer = nullptr; // where reports print, preview and go to PDF
     // The program's folder: relative data file names ("tavi.dat",
     // "clipdata.dat", "ret_addr.dat") resolve here.
     std::string ProgramFolder;

@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
+#include "printing/ReportForm.h" // destroyed with the form
 #include "shell/CategoryNames.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"

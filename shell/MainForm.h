@@ -17,6 +17,7 @@
 class TTreeNodes;
 class TTreeNode;
 class TKexObject;
+class TReportForm;
 
 // The main window "Merrowin:" as a presenter: the folder tree and the item
 // list, every command of the menus, toolbars and popup, drag and drop, find
@@ -132,6 +133,9 @@ public:
     void Revert1Click();
     void GetUrlBtnClick();
     void ToggleMainWindowClick();
+    // "Print Reports" for the selected node; "Printer Setup".
+    void PrintBtnClick();
+    void PrinterSetupItemClick();
 
     // --- find and filters -------------------------------------------------------
     void FindEditBoxChange(const std::string& text);
@@ -189,4 +193,5 @@ private:
     IMainFormView* FView = nullptr;
     std::string FFindMessage; // what the find last put in the first panel
     std::unique_ptr<TSelectionGuard> FGuard;
+    std::unique_ptr<TReportForm> FReportForm; // made at the first print, kept for the run
 };

@@ -1,6 +1,8 @@
 #include "exchange/ui/VCImportView.h"
 #include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
+#include "printing/ui/PrintingViews.h"
+#include "printing/ui/ReportFormView.h"
 #include "records/ui/EditPersView.h"
 #include "records/ui/FaxEditView.h"
 #include "records/ui/OrgEditView.h"
@@ -25,4 +27,7 @@ void RegisterAllViews() {
     RegisterRecurringDateView();
     RegisterCategoryPopupView();
     RegisterVCImportView();
+    RegisterReportFormView();
+    RegisterFontDialogView();
+    RegisterPrinterSetupView();
 }

@@ -1,6 +1,7 @@
 #include "shell/ui/DesktopServices.h"
 
 #include "comm/BrowserSettings.h"
+#include "printing/ui/PrinterSettingsQt.h"
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
@@ -20,6 +21,8 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Mail = &Mail;
     Services.Browser = &Browser;
     TBrowserSettings::Read(Settings).ApplyTo(Browser);
+    Services.Printer = &Printer;
+    printersettings::Apply(Printer.Printer(), TPrinterSettings::Load(Settings));
     InstallServices(&Services);
 }
 

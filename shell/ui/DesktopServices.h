@@ -14,13 +14,15 @@
 #include "platform/ui/QtLocale.h"
 #include "platform/ui/QtViewFactory.h"
 #include "platform/ui/ShellWatcher.h"
+#include "report/ui/QtReportPrinter.h"
 
 #include <string>
 
 // The desktop program's services: "kex.ini", the system clock, the locale,
 // the Qt clipboard and views, the shell, the dialer, the mail composer and
 // the browser link (over the remote-debugging port of a Chromium-family
-// browser, else the desktop's browser). Installed for its lifetime.
+// browser, else the desktop's browser) and the printer. Installed for its
+// lifetime.
 class TDesktopServices {
 public:
     // programFolder: where the data files live; settingsFile: "kex.ini".
@@ -43,4 +45,5 @@ public:
     TDesktopMailSystem Mail;
     TDevToolsTransport BrowserTransport;
     TBrowserDDE Browser;
+    TQtReportPrinter Printer; // with the printer setup kept in "kex.ini"
 };

@@ -98,7 +98,7 @@ void TMainWindow::BuildActions() {
         QKeySequence("Ctrl+D"))
         ->setIcon(ItemImage(13));
 
-    // File. Import, publish and printing are not available in this version.
+    // File. Import and publish are not available in this version.
     QAction* a = MakeAction("ImportBtn", tr("&Import..."),
                             tr("Import | Import data from another file type"), nullptr);
     a->setIcon(Art("import"));
@@ -108,10 +108,10 @@ void TMainWindow::BuildActions() {
                    nullptr);
     a->setIcon(Art("publish"));
     a->setEnabled(false);
-    a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), nullptr);
+    a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), [&f] { f.PrintBtnClick(); });
     a->setIcon(Art("print"));
-    a->setEnabled(false);
-    MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(), nullptr)->setEnabled(false);
+    MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(),
+               [&f] { f.PrinterSetupItemClick(); });
     MakeAction("Save1", tr("&Save"), tr("Save all changes"), [&f] { f.Save1Click(); });
     MakeAction("Revert1", tr("R&evert"), tr("Revert to the last saved data"),
                [&f] { f.Revert1Click(); });
