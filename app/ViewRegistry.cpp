@@ -1,5 +1,8 @@
 #include "app/ViewRegistry.h"
 
+#include "exchange/ui/VCImportView.h"
+#include "printing/ui/PrintingViews.h"
+#include "printing/ui/ReportFormView.h"
 #include "records/ui/RecordViews.h"
 #include "reminders/ui/ReminderViews.h"
 
@@ -10,5 +13,9 @@ void RegisterAllViews() {
     std::call_once(once, [] {
         RegisterRecordViews();
         RegisterReminderViews();
+        RegisterVCImportView();
+        RegisterReportFormView();
+        RegisterFontDialogView();
+        RegisterPrinterSetupView();
     });
 }

@@ -12,11 +12,40 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <csignal>
+#include <cstdio>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+const char* const kUsageText =
+    "usage: merrowin [--home DIR] [HIDEWIN] [FILE...]\n"
+    "Opens the contact tree. Transfer files (.tvd) and vCard files (.vcf) named\n"
+    "on the command line are loaded below \"My Contacts\"; when a copy is\n"
+    "already running, they are handed to it.\n"
+    "options:\n"
+    "  --home DIR   keep tavi.dat and kex.ini in DIR\n"
+    "  HIDEWIN      start in the tray without showing the main window\n"
+    "  --help       show this text\n"
+    "  --version    show the version\n";
+
+// --help and --version answer on the terminal, without a display.
+bool AnswersAtOnce(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--home") {
+            ++i; // the folder may have any name
+        } else if (a == "--help" || a == "-h") {
+            std::fputs(kUsageText, stdout);
+            return true;
+        } else if (a == "--version") {
+            std::puts("merrowin " MERROWIN_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
 struct TStartArgs {
     std::string Home;
     // The command line without the --home option, program path first.
@@ -48,6 +77,7 @@ TStartArgs ParseArgs(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (AnswersAtOnce(argc, argv)) return 0;
     TDesktopApplication app(argc, argv);
     TStartArgs start = ParseArgs(argc, argv);
     bool hidden = HasHideWin(start.Args);
@@ -71,19 +101,16 @@ int main(int argc, char** argv) {
 
     TLogicForm host(services.Settings);
     SetEndHook([&host] { host.Exit(); });
+    host.WatchEndRequests(signalPipe);
     if (!host.Create(commandLine)) return 1;
     QObject::connect(&host, &TLogicForm::Finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
     QObject::connect(&instance, &TSingleInstance::CommandLineReceived, &host,
                      &TLogicForm::OpenCommandLine);
-    QObject::connect(&signalPipe, &TSignalPipe::Raised, &host, [&host] { host.Exit(); });
-    // The session ends: save as on File Exit.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &host, [&host] { host.Exit(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &host, [&host] { host.Exit(); });
 
     host.Start(hidden);
-    int rc = app.exec();
+    int rc = host.Exec();
     SetEndHook(nullptr);
-    return rc;
+    return rc != 0 || host.EndFailed() ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 // merrowin-cli: the contact tree from the command line.
 #include "cli/JsonDump.h"
+#include "cli/PrintCommand.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/ProgramFolder.h"
@@ -29,7 +30,11 @@ const char* const kUsageText =
     "  save                    load and save tavi.dat\n"
     "  dump                    the whole tree as JSON\n"
     "  export-tvd PATH FILE    write the subtree at PATH to a transfer file\n"
-    "  import-tvd FILE [PATH]  read a transfer file below PATH and save\n";
+    "  import-tvd FILE [PATH]  read a transfer file below PATH and save\n"
+    "options:\n"
+    "  --home DIR              keep tavi.dat and kex.ini in DIR\n"
+    "  --help                  show this text\n"
+    "  --version               show the version\n";
 
 struct UsageError {
     std::string Message;
@@ -54,6 +59,7 @@ public:
         if (cmd == "dump") return Dump(args);
         if (cmd == "export-tvd") return ExportTvd(args);
         if (cmd == "import-tvd") return ImportTvd(args);
+        if (cmd == "print") return Print(args);
         throw UsageError{"unknown command: " + cmd};
     }
 
@@ -107,6 +113,11 @@ private:
         return kOk;
     }
 
+    int Print(const std::vector<std::string>& args) {
+        Load();
+        return PrintCommand(FDocument.Tree(), args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -151,6 +162,10 @@ int main(int argc, char** argv) {
                 home = a.substr(7);
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
+                std::fputs(kPrintUsage, stdout);
+                return kOk;
+            } else if (a == "--version") {
+                std::puts("merrowin " MERROWIN_VERSION);
                 return kOk;
             } else if (cmd.empty()) {
                 cmd = a;

@@ -28,6 +28,7 @@ set(MERROWIN_LAYERS
   "shell_ui        shell/ui        shell,exchange_ui,printing_ui,comm_ui ui"
   "automation_ui   automation/ui   automation,shell_ui ui"
   "cli             cli             automation          program"
+  "cli_ui          cli/ui          cli,printing_ui     program"
   "app             app             automation_ui       program"
 )
 

@@ -15,4 +15,7 @@ public:
     virtual std::string DefaultApp() const = 0;
     virtual void OpenURL(const std::string& address, std::string& reply) = 0;
     virtual void GetURL(std::string& address, std::string& title) = 0;
+    // What to tell the user when GetURL found no page: how a page can be
+    // read. Empty when there is nothing to say.
+    virtual std::string CaptureHint() const { return {}; }
 };

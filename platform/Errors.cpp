@@ -15,6 +15,10 @@ std::string EInOutError::MessageFor(int code) {
         return "Too many open files";
     case io_error::AccessDenied:
         return "File access denied";
+    case io_error::DiskWriteError:
+        return "Disk write error";
+    case io_error::DiskReadError:
+        return "Disk read error";
     case io_error::EndOfFile:
         return "Read beyond end of file";
     case io_error::DiskFull:
@@ -33,7 +37,6 @@ int EInOutError::CodeFromErrno(int err) {
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
-    case EISDIR:
         return io_error::InvalidFilename;
     case EMFILE:
     case ENFILE:
@@ -41,11 +44,15 @@ int EInOutError::CodeFromErrno(int err) {
     case EACCES:
     case EPERM:
     case EROFS:
+    case EISDIR: // a folder where a file should be
+    case ETXTBSY:
         return io_error::AccessDenied;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
         return io_error::DiskFull;
+    case EIO:
+        return io_error::DiskWriteError;
     default:
         return err;
     }
@@ -53,6 +60,10 @@ int EInOutError::CodeFromErrno(int err) {
 
 void EInOutError::RaiseFromErrno(int err, const std::string& fileName) {
     throw EInOutError(CodeFromErrno(err), fileName);
+}
+
+void EInOutError::RaiseReadError(int err, const std::string& fileName) {
+    throw EInOutError(err == EIO ? io_error::DiskReadError : CodeFromErrno(err), fileName);
 }
 
 std::string EInOutError::Where() const {

@@ -21,6 +21,8 @@ public:
     // Maps an errno value to the runtime's I/O error code.
     static int CodeFromErrno(int err);
     [[noreturn]] static void RaiseFromErrno(int err, const std::string& fileName);
+    // As RaiseFromErrno, for a failed read: EIO is "Disk read error".
+    [[noreturn]] static void RaiseReadError(int err, const std::string& fileName);
 
 private:
     int FErrorCode;
@@ -46,6 +48,8 @@ constexpr int FileNotFound = 2;
 constexpr int InvalidFilename = 3;
 constexpr int TooManyOpenFiles = 4;
 constexpr int AccessDenied = 5;
+constexpr int DiskWriteError = 29;
+constexpr int DiskReadError = 30;
 constexpr int EndOfFile = 100;
 constexpr int DiskFull = 101;
 constexpr int InvalidNumericInput = 106;

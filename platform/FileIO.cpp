@@ -3,20 +3,31 @@
 #include "platform/Errors.h"
 
 #include <cerrno>
+#include <chrono>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fileio {
 
 namespace {
 
+testing::TReadFunction gRead = ::read;
+testing::TWriteFunction gWrite = ::write;
+
+// How long a save waits for another save of the same file to end.
+constexpr auto kLockWait = std::chrono::seconds(10);
+constexpr auto kLockPoll = std::chrono::milliseconds(10);
+constexpr int kMaxLinkHops = 40;
+
 class Fd {
 public:
-    explicit Fd(int fd) : FFd(fd) {}
-    ~Fd() {
-        if (FFd >= 0) ::close(FFd);
-    }
+    explicit Fd(int fd = -1) : FFd(fd) {}
+    ~Fd() { Reset(); }
+    Fd(Fd&& other) noexcept : FFd(other.release()) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return FFd; }
@@ -24,6 +35,10 @@ public:
         int fd = FFd;
         FFd = -1;
         return fd;
+    }
+    void Reset(int fd = -1) {
+        if (FFd >= 0) ::close(FFd);
+        FFd = fd;
     }
 
 private:
@@ -37,7 +52,7 @@ int ReadAll(int fd, std::string& out) {
         out.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        ssize_t n = gRead(fd, buf, sizeof buf);
         if (n == 0) return 0;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -51,7 +66,7 @@ int WriteAll(int fd, std::string_view data) {
     const char* p = data.data();
     size_t left = data.size();
     while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+        ssize_t n = gWrite(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -62,61 +77,281 @@ int WriteAll(int fd, std::string_view data) {
     return 0;
 }
 
-} // namespace
-
-std::optional<std::string> TryReadFile(const std::string& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
-    std::string out;
-    if (ReadAll(fd.get(), out) != 0) return std::nullopt;
-    return out;
+// Writes data from the start of the file and cuts it to that length.
+int OverwriteAll(int fd, std::string_view data) {
+    if (::lseek(fd, 0, SEEK_SET) < 0) return errno;
+    if (int err = WriteAll(fd, data)) return err;
+    if (::ftruncate(fd, static_cast<off_t>(data.size())) != 0) return errno;
+    if (::fsync(fd) != 0) return errno;
+    return 0;
 }
 
-std::string ReadFile(const std::string& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) EInOutError::RaiseFromErrno(errno, path);
-    std::string out;
-    if (int err = ReadAll(fd.get(), out)) EInOutError::RaiseFromErrno(err, path);
-    return out;
-}
+struct TOpened {
+    Fd File;
+    int Error = 0; // errno of a failed open; 0 when open
+};
 
-void WriteFileReplacing(const std::string& path, std::string_view data) {
+// Opens a file for reading without ever blocking on a pipe; raises for
+// anything that is not a regular file.
+TOpened OpenRegular(const std::string& path) {
+    TOpened r;
+    r.File.Reset(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (r.File.get() < 0) {
+        r.Error = errno;
+        return r;
+    }
     struct stat st {};
-    bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) {
-        // A device or pipe: renaming over it would replace the device node.
-        Fd fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-        if (fd.get() < 0) EInOutError::RaiseFromErrno(errno, path);
-        if (int err = WriteAll(fd.get(), data)) EInOutError::RaiseFromErrno(err, path);
-        if (::close(fd.release()) != 0) EInOutError::RaiseFromErrno(errno, path);
-        return;
+    if (::fstat(r.File.get(), &st) != 0) EInOutError::RaiseReadError(errno, path);
+    if (!S_ISREG(st.st_mode)) throw EInOutError(io_error::AccessDenied, path);
+    return r;
+}
+
+std::string ReadOpened(int fd, const std::string& path) {
+    std::string out;
+    if (int err = ReadAll(fd, out)) EInOutError::RaiseReadError(err, path);
+    return out;
+}
+
+// The file that path finally names after following every symbolic link.
+std::string ResolveLinks(const std::string& path) {
+    std::string cur = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(cur.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return cur;
+        std::string to(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        for (;;) {
+            ssize_t n = ::readlink(cur.c_str(), to.data(), to.size());
+            if (n < 0) EInOutError::RaiseFromErrno(errno, path);
+            if (static_cast<size_t>(n) < to.size()) {
+                to.resize(static_cast<size_t>(n));
+                break;
+            }
+            to.resize(to.size() * 2);
+        }
+        cur = IsAbsolutePath(to) ? to : ExtractFilePath(cur) + to;
+    }
+    EInOutError::RaiseFromErrno(ELOOP, path);
+}
+
+// "folder/NAME.bak" for "folder/NAME.ext"; "" for a file that is a backup.
+std::string BackupName(const std::string& path) {
+    std::string name = ExtractFileName(path);
+    std::string ext = ExtractFileExt(path);
+    if (ext == ".bak") return {};
+    return ExtractFilePath(path) + name.substr(0, name.size() - ext.size()) + ".bak";
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// An exclusive lock on the file a save replaces, held while it runs. After a
+// rename the name stands for a new file, so the lock is taken again until it
+// holds the file the name stands for. Where locks are not supported the save
+// goes ahead without one.
+class TSaveLock {
+public:
+    TSaveLock(const std::string& target, const std::string& path, struct stat& st) {
+        auto deadline = std::chrono::steady_clock::now() + kLockWait;
+        for (;;) {
+            FFd.Reset(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+            if (FFd.get() < 0) FFd.Reset(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+            if (FFd.get() < 0) return;
+            while (::flock(FFd.get(), LOCK_EX | LOCK_NB) != 0) {
+                if (errno != EWOULDBLOCK && errno != EINTR) return;
+                if (std::chrono::steady_clock::now() > deadline)
+                    throw EInOutError(io_error::AccessDenied, path);
+                std::this_thread::sleep_for(kLockPoll);
+            }
+            struct stat held {};
+            struct stat now {};
+            if (::fstat(FFd.get(), &held) != 0) return;
+            if (::stat(target.c_str(), &now) != 0) EInOutError::RaiseFromErrno(errno, path);
+            if (SameFile(held, now)) {
+                st = now;
+                return;
+            }
+        }
     }
 
-    std::string tmp = path + ".tmp-XXXXXX";
-    Fd fd(::mkostemp(tmp.data(), O_CLOEXEC));
+private:
+    Fd FFd;
+};
+
+// Removes "NAME.tmp-XXXXXX" files of earlier saves that were killed: a file
+// that a running save holds is locked and stays.
+void RemoveStaleTemporaries(const std::string& target) {
+    std::string folder = ExtractFilePath(target);
+    std::string prefix = ExtractFileName(target) + ".tmp-";
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    int dfd = ::dirfd(dir);
+    while (dirent* e = ::readdir(dir)) {
+        std::string_view name = e->d_name;
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
+        Fd fd(::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(dfd, e->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+void WriteDevice(const std::string& target, const std::string& path, std::string_view data) {
+    // A pipe without a reader fails at once instead of waiting for one.
+    Fd fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) EInOutError::RaiseFromErrno(errno, path);
+    int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    if (int err = WriteAll(fd.get(), data)) EInOutError::RaiseFromErrno(err, path);
+    if (::close(fd.release()) != 0) EInOutError::RaiseFromErrno(errno, path);
+}
+
+void CheckWritable(const std::string& target, const std::string& path, const struct stat& st) {
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        EInOutError::RaiseFromErrno(errno, path);
+    // A file nobody may write was made read-only on purpose.
+    if ((st.st_mode & 0222) == 0) throw EInOutError(io_error::AccessDenied, path);
+}
+
+void Write(const std::string& path, std::string_view data, bool keepBackup);
+
+// Writes the file in place: the old content goes to the backup first (when
+// it can be read and the backup written) and back into the file if the new
+// content cannot be written whole.
+void WriteInPlace(const std::string& target, const std::string& path, std::string_view data,
+                  const struct stat& st, bool keepBackup) {
+    std::optional<std::string> old;
+    try {
+        old = ReadFileIfExists(target);
+    } catch (const EInOutError&) {
+        // A file that may be written but not read: no copy can be kept.
+    }
+    std::string backup = keepBackup ? BackupName(path) : std::string();
+    struct stat bst {};
+    // A backup that is another name of the file itself would only follow it.
+    bool sameFile = !backup.empty() && ::stat(backup.c_str(), &bst) == 0 && SameFile(bst, st);
+    if (old && !backup.empty() && !sameFile) {
+        try {
+            Write(backup, *old, false);
+        } catch (const EInOutError&) {
+            // Nowhere to keep a copy: write straight.
+        }
+    }
+    Fd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0) EInOutError::RaiseFromErrno(errno, path);
+    if (int err = OverwriteAll(fd.get(), data)) {
+        if (old) OverwriteAll(fd.get(), *old);
+        EInOutError::RaiseFromErrno(err, path);
+    }
+    if (::close(fd.release()) != 0) EInOutError::RaiseFromErrno(errno, path);
+}
+
+enum class TReplaced { Done, InPlace };
+
+// Writes a temporary file beside target and renames it over target. Answers
+// InPlace (having changed nothing) when target must be written in place.
+TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path,
+                              std::string_view data, const struct stat* old) {
+    std::string tmp = target + ".tmp-XXXXXX";
+    Fd fd(::mkostemp(tmp.data(), O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (old && (errno == EACCES || errno == EPERM)) return TReplaced::InPlace;
+        EInOutError::RaiseFromErrno(errno, path);
+    }
+    // Marks the temporary as held by a running save.
+    ::flock(fd.get(), LOCK_EX | LOCK_NB);
+    auto discard = [&] { ::unlink(tmp.c_str()); };
     auto fail = [&](int err) {
-        ::unlink(tmp.c_str());
+        discard();
         EInOutError::RaiseFromErrno(err, path);
     };
     if (int err = WriteAll(fd.get(), data)) fail(err);
-    // Keep the old file's permissions; a new file gets the usual 0666 & ~umask.
     mode_t mode;
-    if (exists) {
-        mode = st.st_mode & 07777;
+    if (old) {
+        if ((old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
+            ::fchown(fd.get(), old->st_uid, old->st_gid) != 0) {
+            // Only the file itself keeps an owner or group we cannot give.
+            discard();
+            return TReplaced::InPlace;
+        }
+        mode = old->st_mode & 07777;
     } else {
         mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    ::fchmod(fd.get(), mode);
+    if (::fchmod(fd.get(), mode) != 0) fail(errno);
     if (::fsync(fd.get()) != 0) fail(errno);
     if (::close(fd.release()) != 0) fail(errno);
-    if (::rename(tmp.c_str(), path.c_str()) != 0) fail(errno);
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
+        int err = errno;
+        discard();
+        // A file mounted on its own, or on another device than its folder.
+        if (old && (err == EBUSY || err == EXDEV)) return TReplaced::InPlace;
+        EInOutError::RaiseFromErrno(err, path);
+    }
     // Make the rename itself durable.
-    std::string dir = ExtractFilePath(path);
+    std::string dir = ExtractFilePath(target);
     Fd dfd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dfd.get() >= 0) ::fsync(dfd.get());
+    return TReplaced::Done;
+}
+
+void Write(const std::string& path, std::string_view data, bool keepBackup) {
+    std::string target = ResolveLinks(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        if (errno != ENOENT) EInOutError::RaiseFromErrno(errno, path);
+        RemoveStaleTemporaries(target);
+        ReplaceViaTemporary(target, path, data, nullptr);
+        return;
+    }
+    if (S_ISDIR(st.st_mode)) throw EInOutError(io_error::AccessDenied, path);
+    if (!S_ISREG(st.st_mode)) {
+        WriteDevice(target, path, data);
+        return;
+    }
+    CheckWritable(target, path, st);
+    TSaveLock lock(target, path, st);
+    RemoveStaleTemporaries(target);
+    if (st.st_nlink > 1 || ReplaceViaTemporary(target, path, data, &st) == TReplaced::InPlace)
+        WriteInPlace(target, path, data, st, keepBackup);
+}
+
+} // namespace
+
+std::optional<std::string> TryReadFile(const std::string& path) {
+    try {
+        TOpened f = OpenRegular(path);
+        if (f.Error) return std::nullopt;
+        std::string out;
+        if (ReadAll(f.File.get(), out) != 0) return std::nullopt;
+        return out;
+    } catch (const EInOutError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> ReadFileIfExists(const std::string& path) {
+    TOpened f = OpenRegular(path);
+    if (f.Error == ENOENT) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0) throw EInOutError(io_error::FileNotFound, path);
+        return std::nullopt;
+    }
+    if (f.Error) EInOutError::RaiseReadError(f.Error, path);
+    return ReadOpened(f.File.get(), path);
+}
+
+std::string ReadFile(const std::string& path) {
+    auto text = ReadFileIfExists(path);
+    if (!text) throw EInOutError(io_error::FileNotFound, path);
+    return std::move(*text);
+}
+
+void WriteFileReplacing(const std::string& path, std::string_view data) {
+    Write(path, data, true);
 }
 
 bool FileExists(const std::string& path) {
@@ -154,5 +389,14 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 bool IsAbsolutePath(const std::string& path) {
     return !path.empty() && path[0] == '/';
 }
+
+namespace testing {
+void SetReadFunction(TReadFunction read) {
+    gRead = read ? read : ::read;
+}
+void SetWriteFunction(TWriteFunction write) {
+    gWrite = write ? write : ::write;
+}
+} // namespace testing
 
 } // namespace fileio

@@ -3,20 +3,45 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // Whole-file reads and safe writes. Files are bytes; nothing is re-encoded.
 namespace fileio {
 
-// The file's bytes, or nullopt when it cannot be opened (missing, unreadable).
+// The file's bytes, or nullopt when it cannot be read for any reason
+// (missing, unreadable, not a regular file: a pipe or device is never waited
+// on).
 std::optional<std::string> TryReadFile(const std::string& path);
 
-// The file's bytes; raises EInOutError when it cannot be read.
+// The file's bytes, or nullopt only when no file of that name exists. Any
+// other reason the whole file cannot be read raises EInOutError: a file the
+// user may not read, a folder, pipe or device ("File access denied"), a read
+// error part way ("Disk read error"), a symbolic link whose target is missing
+// ("File not found": the storage it points to may only be absent for now).
+std::optional<std::string> ReadFileIfExists(const std::string& path);
+
+// The file's bytes; raises EInOutError when it cannot be read, missing
+// included.
 std::string ReadFile(const std::string& path);
 
-// Replaces the file with data. A regular (or not yet existing) file is written
-// to a temporary file in the same folder, flushed to disk and renamed over the
-// old one, so a failed write leaves the old file whole. Anything else (a
-// device such as /dev/full, a pipe) is written in place. Raises EInOutError.
+// Replaces the file's content with data, or raises EInOutError and leaves the
+// file as it was. The rules, for every file the program writes:
+// - A symbolic link stays: the file it finally points to is written.
+// - A file the user may not write is refused ("File access denied"); a file
+//   without any write permission counts as read-only for root as well.
+// - Usually the data goes to a temporary "NAME.tmp-XXXXXX" beside the file,
+//   flushed to disk and renamed over it, keeping the file's mode, owner and
+//   group. Temporaries of that pattern left by killed saves are removed; one
+//   that a running save holds (it keeps a lock on it) is not.
+// - A file with more than one hard link, one in a folder where no temporary
+//   can be made, or one whose owner or group the temporary could not take, is
+//   written in place: its old content is first kept as "NAME.bak" beside it
+//   (NAME without its extension) when that can be written, and is put back if
+//   the write fails part way.
+// - A save holds a lock on the file while it runs, so two saves of one file
+//   never interleave; a save waits a few seconds for another to end.
+// - A device or pipe is written in place (a pipe without a reader raises); a
+//   folder is refused.
 void WriteFileReplacing(const std::string& path, std::string_view data);
 
 bool FileExists(const std::string& path); // a regular file
@@ -28,5 +53,14 @@ std::string ExtractFileName(const std::string& path);
 std::string ExtractFileExt(const std::string& path); // with the dot, or ""
 std::string JoinPath(const std::string& folder, const std::string& name);
 bool IsAbsolutePath(const std::string& path);
+
+// Tests stand in for read(2) and write(2) to make a transfer fail or stop part
+// way, as a failing disk or a killed process would. nullptr restores them.
+namespace testing {
+using TReadFunction = ssize_t (*)(int fd, void* buf, size_t count);
+using TWriteFunction = ssize_t (*)(int fd, const void* buf, size_t count);
+void SetReadFunction(TReadFunction read);
+void SetWriteFunction(TWriteFunction write);
+} // namespace testing
 
 } // namespace fileio

@@ -1,5 +1,6 @@
 #include "platform/IniFile.h"
 
+#include "platform/Errors.h"
 #include "platform/FileIO.h"
 
 #include <cerrno>
@@ -46,8 +47,14 @@ TIniFile::TIniFile(std::string path) : FPath(std::move(path)) {
 
 void TIniFile::Reload() {
     FLines.clear();
+    FReadError = 0;
     if (FPath.empty()) return;
-    if (auto text = fileio::TryReadFile(FPath)) Parse(*text);
+    try {
+        if (auto text = fileio::ReadFileIfExists(FPath)) Parse(*text);
+    } catch (const EInOutError& e) {
+        // The defaults stand in, but must never replace what could not be read.
+        FReadError = e.ErrorCode();
+    }
 }
 
 void TIniFile::Parse(const std::string& text) {
@@ -205,12 +212,16 @@ void TIniFile::Flush() {
 }
 
 void TIniFile::WriteFile() {
-    if (!FPath.empty()) {
-        if (Writer)
-            Writer(FPath, Text());
-        else
-            fileio::WriteFileReplacing(FPath, Text());
+    if (FPath.empty()) {
+        FDirty = false;
+        return;
     }
+    // A file that could not be read is never replaced by what little was.
+    if (FReadError) throw EInOutError(FReadError, FPath);
+    if (Writer)
+        Writer(FPath, Text());
+    else
+        fileio::WriteFileReplacing(FPath, Text());
     FDirty = false;
 }
 

@@ -12,8 +12,11 @@
 // unknown lines and the order of everything it does not touch. Section and key
 // names are matched without regard to ASCII case; values are kept verbatim.
 // Lines that are neither a section header nor "key=value" are ignored, the first
-// of two equal keys wins, and a missing file reads as empty. An empty path keeps
-// the settings in memory only.
+// of two equal keys wins, and a missing file reads as empty. A file that exists
+// but cannot be read gives the defaults, and every write then raises that read
+// error instead of replacing the file. An empty path keeps the settings in
+// memory only. A write the file refuses raises EInOutError; the change stays in
+// memory.
 class TIniFile : public ISettings {
 public:
     explicit TIniFile(std::string path = {});
@@ -66,6 +69,7 @@ private:
 
     std::string FPath;
     std::vector<Line> FLines;
+    int FReadError = 0; // the I/O error code of a file that could not be read
     int FBatch = 0;
     bool FDirty = false; // changes not yet in the file
 };

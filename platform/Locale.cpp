@@ -1,5 +1,7 @@
 #include "platform/Locale.h"
 
+#include "platform/TextCodec.h"
+
 #include <cstdio>
 
 namespace {
@@ -68,7 +70,7 @@ std::string TEnglishLocale::LongMonthName(int month) const {
 }
 
 std::string TEnglishLocale::ShortMonthName(int month) const {
-    return LongMonthName(month).substr(0, 3);
+    return textcodec::CutText(LongMonthName(month), 3);
 }
 
 std::string TEnglishLocale::LongDayName(int day) const {
@@ -76,7 +78,7 @@ std::string TEnglishLocale::LongDayName(int day) const {
 }
 
 std::string TEnglishLocale::ShortDayName(int day) const {
-    return LongDayName(day).substr(0, 3);
+    return textcodec::CutText(LongDayName(day), 3);
 }
 
 std::string TEnglishLocale::LowerCase(const std::string& text) const {

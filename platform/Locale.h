@@ -17,6 +17,9 @@ public:
     virtual std::string ShortDateFormat() const = 0;
     virtual std::string LongDateFormat() const = 0;
     virtual std::string LowerCase(const std::string& text) const = 0;
+    // The country of the locale as its two-letter ISO 3166 code ("DE"),
+    // empty when the locale names none.
+    virtual std::string Country() const = 0;
 
     // A date in one of the patterns above, with this locale's names.
     std::string FormatDate(const std::string& pattern, const TDate& date) const;
@@ -25,7 +28,8 @@ public:
 };
 
 // A fixed English locale (short format d/M/yy, long format dddd, d MMMM yyyy)
-// for the command line and the tests. Lower-cases ASCII letters only.
+// for the command line and the tests. Lower-cases ASCII letters only. Its
+// country is CountryCode, "US" unless set.
 class TEnglishLocale : public ILocale {
 public:
     std::string LongMonthName(int month) const override;
@@ -35,4 +39,7 @@ public:
     std::string ShortDateFormat() const override { return "d/M/yy"; }
     std::string LongDateFormat() const override { return "dddd, d MMMM yyyy"; }
     std::string LowerCase(const std::string& text) const override;
+    std::string Country() const override { return CountryCode; }
+
+    std::string CountryCode = "US";
 };

@@ -1,14 +1,35 @@
 #include "platform/PosixShell.h"
 
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+#include "platform/ViewFactory.h"
+
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+using TReport = TPosixShell::TReport;
+
+// What the intermediate process reports, in this order: the start's outcome,
+// then, when the process ended while watched, how it ended.
+enum : int {
+    kFolderFailed = 1, // Value: errno of the working folder
+    kExecFailed,       // Value: errno of exec (or of the standard input)
+    kForkFailed,       // Value: errno
+    kStarted,
+    kEnded, // Value: the wait status
+};
 
 bool IsExecutableFile(const std::string& path) {
     struct stat st {};
@@ -20,9 +41,73 @@ void CloseQuietly(int fd) {
     if (fd >= 0) ::close(fd);
 }
 
-// Runs in the started process between fork and exec, so it uses only calls
-// that are safe there (no allocation, no locks). Never returns.
-[[noreturn]] void ExecChild(const char* path, char* const* argv, const char* dir, int errorFd,
+// A report is small enough for one atomic pipe write.
+void Send(int fd, int kind, int value) {
+    TReport r{kind, value};
+    ssize_t n;
+    do {
+        n = ::write(fd, &r, sizeof r);
+    } while (n < 0 && errno == EINTR);
+}
+
+// True with the report, false at the end of the pipe.
+bool Receive(int fd, TReport& r) {
+    ssize_t n;
+    do {
+        n = ::read(fd, &r, sizeof r);
+    } while (n < 0 && errno == EINTR);
+    return n == static_cast<ssize_t>(sizeof r);
+}
+
+void Reap(int pid) {
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+long MonotonicMs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<long>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+std::string SchemeOf(const std::string& file) {
+    // A letter, then letters, digits, "+", "-" or "."; two at least, so that
+    // a drive letter is no scheme.
+    size_t colon = file.find(':');
+    if (colon == std::string::npos || colon < 2) return {};
+    for (size_t i = 0; i < colon; ++i) {
+        unsigned char c = static_cast<unsigned char>(file[i]);
+        bool ok =
+            std::isalpha(c) || (i > 0 && (std::isdigit(c) || c == '+' || c == '-' || c == '.'));
+        if (!ok) return {};
+    }
+    std::string scheme = file.substr(0, colon);
+    for (char& c : scheme)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return scheme;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// From here to the end of this namespace everything runs between fork and
+// exec, so it uses only calls that are safe there (no allocation, no locks).
+
+// Closes every descriptor above stderr but keep.
+void CloseAllBut(int keep, long maxFd) {
+#ifdef CLOSE_RANGE_CLOEXEC
+    if (keep > 3 && ::close_range(3, static_cast<unsigned>(keep) - 1, 0) != 0)
+        for (int fd = 3; fd < keep; ++fd)
+            ::close(fd);
+    if (::close_range(static_cast<unsigned>(keep) + 1, ~0U, 0) == 0) return;
+#endif
+    for (long fd = 3; fd < maxFd; ++fd)
+        if (fd != keep) ::close(static_cast<int>(fd));
+}
+
+// The started program. Never returns.
+[[noreturn]] void ExecChild(const char* path, char* const* argv, const char* dir, int reportFd,
                             long maxFd) {
     // Start from a clean signal state: ignored signals and the mask would
     // otherwise carry over into the program.
@@ -32,20 +117,21 @@ void CloseQuietly(int fd) {
     for (int sig = 1; sig < NSIG; ++sig)
         if (sig != SIGKILL && sig != SIGSTOP) ::signal(sig, SIG_DFL);
 
+    if (dir && ::chdir(dir) != 0) {
+        Send(reportFd, kFolderFailed, errno);
+        ::_exit(127);
+    }
     int err = 0;
-    if (dir && ::chdir(dir) != 0) err = errno;
-    if (!err) {
-        int nul = ::open("/dev/null", O_RDONLY);
-        if (nul < 0)
-            err = errno;
-        else if (nul != STDIN_FILENO) {
-            if (::dup2(nul, STDIN_FILENO) < 0) err = errno;
-            ::close(nul);
-        }
+    int nul = ::open("/dev/null", O_RDONLY);
+    if (nul < 0)
+        err = errno;
+    else if (nul != STDIN_FILENO) {
+        if (::dup2(nul, STDIN_FILENO) < 0) err = errno;
+        ::close(nul);
     }
     if (!err) {
         // Our own open files (the data file, sockets) are no business of the
-        // program: everything above stderr closes at exec, the error pipe too.
+        // program: everything above stderr closes at exec, the report pipe too.
 #ifdef CLOSE_RANGE_CLOEXEC
         if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0)
 #endif
@@ -54,67 +140,74 @@ void CloseQuietly(int fd) {
         ::execv(path, argv);
         err = errno;
     }
-    [[maybe_unused]] ssize_t n = ::write(errorFd, &err, sizeof err);
+    Send(reportFd, kExecFailed, err);
     ::_exit(127);
 }
 
-// Starts path with args (args[0] included) detached from us, in dir when not
-// empty, stdin from /dev/null. Answers 0 or the errno of what failed (the
-// working folder, exec itself, fork).
-int SpawnDetached(const std::string& path, const std::vector<std::string>& args,
-                  const std::string& dir) {
-    // Everything the child needs is prepared before fork.
-    std::vector<char*> argv;
-    argv.reserve(args.size() + 1);
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const char* cdir = dir.empty() ? nullptr : dir.c_str();
-    long maxFd = ::sysconf(_SC_OPEN_MAX);
-    if (maxFd < 0 || maxFd > 65536) maxFd = 65536;
-
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return errno;
-    pid_t pid = ::fork();
-    if (pid < 0) {
-        int e = errno;
-        CloseQuietly(fds[0]);
-        CloseQuietly(fds[1]);
-        return e;
+// The process between us and the program: it makes the program's session,
+// reports the start, watches the program for watchMs, reports how it ended
+// if it ended by then, and exits, so the program is never our child and
+// never a zombie. Never returns.
+[[noreturn]] void Intermediate(const char* path, char* const* argv, const char* dir, int reportFd,
+                               long maxFd, long watchMs) {
+    CloseAllBut(reportFd, maxFd);
+    ::setsid();
+    // Our parent may ignore SIGCHLD, which would make the program's end
+    // unobservable here.
+    ::signal(SIGCHLD, SIG_DFL);
+    int exec[2];
+    if (::pipe2(exec, O_CLOEXEC) != 0) {
+        Send(reportFd, kForkFailed, errno);
+        ::_exit(1);
     }
-    if (pid == 0) {
-        // The intermediate process: a new session, one more fork, and exit,
-        // so the program is reparented away from us and never left a zombie.
-        ::close(fds[0]);
-        ::setsid();
-        pid_t grandchild = ::fork();
-        if (grandchild < 0) {
-            int e = errno;
-            [[maybe_unused]] ssize_t n = ::write(fds[1], &e, sizeof e);
-            ::_exit(1);
+    pid_t program = ::fork();
+    if (program < 0) {
+        Send(reportFd, kForkFailed, errno);
+        ::_exit(1);
+    }
+    if (program == 0) {
+        ::close(exec[0]);
+        ::close(reportFd);
+        ExecChild(path, argv, dir, exec[1], maxFd);
+    }
+    ::close(exec[1]);
+    // The pipe closes at a successful exec; a report arrives otherwise.
+    TReport r{};
+    bool failed = Receive(exec[0], r);
+    ::close(exec[0]);
+    if (failed) {
+        Send(reportFd, r.Kind, r.Value);
+        Reap(program);
+        ::_exit(0);
+    }
+    Send(reportFd, kStarted, 0);
+    const long until = MonotonicMs() + watchMs;
+    while (watchMs > 0 && MonotonicMs() < until) {
+        int status = 0;
+        pid_t done = ::waitpid(program, &status, WNOHANG);
+        if (done == program) {
+            Send(reportFd, kEnded, status);
+            break;
         }
-        if (grandchild > 0) ::_exit(0);
-        ExecChild(path.c_str(), argv.data(), cdir, fds[1], maxFd);
+        if (done < 0 && errno != EINTR) break;
+        timespec pause{0, 20 * 1000 * 1000};
+        ::nanosleep(&pause, nullptr);
     }
-    ::close(fds[1]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    // The pipe closes at a successful exec; an errno arrives otherwise.
-    int err = 0;
-    ssize_t n;
-    do {
-        n = ::read(fds[0], &err, sizeof err);
-    } while (n < 0 && errno == EINTR);
-    ::close(fds[0]);
-    if (n == static_cast<ssize_t>(sizeof err)) return err != 0 ? err : EIO;
-    if (n != 0) return EIO;
-    return 0;
+    ::_exit(0);
 }
 
 } // namespace
 
 TPosixShell::TPosixShell(std::string opener) : FOpener(std::move(opener)) {}
+
+TPosixShell::~TPosixShell() {
+    // The programs run on; only the processes watching them go.
+    for (const TPending& p : FPending) {
+        ::close(p.Fd);
+        ::kill(p.Pid, SIGKILL);
+        Reap(p.Pid);
+    }
+}
 
 std::vector<std::string> TPosixShell::SplitArguments(std::string_view text) {
     std::vector<std::string> words;
@@ -180,23 +273,193 @@ std::string TPosixShell::FindProgram(const std::string& file) {
     return {};
 }
 
+bool TPosixShell::Spawn(const std::string& path, const std::vector<std::string>& args,
+                        const TLaunch& launch, TReport& failure) {
+    // Everything the processes need is prepared before fork.
+    std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const char* cdir = launch.Directory.empty() ? nullptr : launch.Directory.c_str();
+    long maxFd = ::sysconf(_SC_OPEN_MAX);
+    if (maxFd < 0 || maxFd > 65536) maxFd = 65536;
+    const long watchMs = FWatch ? FWatchMs : 0;
+
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        failure = {kForkFailed, errno};
+        return false;
+    }
+    pid_t pid = ::fork();
+    if (pid < 0) {
+        failure = {kForkFailed, errno};
+        CloseQuietly(fds[0]);
+        CloseQuietly(fds[1]);
+        return false;
+    }
+    if (pid == 0) Intermediate(path.c_str(), argv.data(), cdir, fds[1], maxFd, watchMs);
+    ::close(fds[1]);
+    // The start's outcome comes at once; how the program ends, later.
+    TReport r{};
+    if (!Receive(fds[0], r)) r = {kForkFailed, EIO};
+    if (r.Kind != kStarted || watchMs <= 0) {
+        ::close(fds[0]);
+        Reap(pid);
+        failure = r;
+        return r.Kind == kStarted;
+    }
+    FPending.push_back({fds[0], pid, launch});
+    FWatch(fds[0]);
+    return true;
+}
+
+void TPosixShell::SetWatcher(std::function<void(int fd)> watch, int watchMs) {
+    FWatch = std::move(watch);
+    FWatchMs = watchMs > 0 ? watchMs : 0;
+    if (FWatchMs == 0) FWatch = nullptr;
+}
+
+void TPosixShell::Collect(int fd) {
+    auto it = std::find_if(FPending.begin(), FPending.end(),
+                           [fd](const TPending& p) { return p.Fd == fd; });
+    if (it == FPending.end()) return;
+    TPending done = std::move(*it);
+    FPending.erase(it);
+    TReport r{};
+    // Nothing but the end of the pipe: still running when the watch ended.
+    bool ended = Receive(done.Fd, r) && r.Kind == kEnded;
+    ::close(done.Fd);
+    Reap(done.Pid);
+    if (ended && !(WIFEXITED(r.Value) && WEXITSTATUS(r.Value) == 0))
+        Fail(done.Launch,
+             EndReason(done.Launch.Name, r.Value, done.Launch.ViaOpener, done.Launch.Target));
+}
+
+int TPosixShell::CollectAll(int timeoutMs) {
+    const long until = MonotonicMs() + timeoutMs;
+    while (!FPending.empty()) {
+        std::vector<pollfd> fds;
+        for (const TPending& p : FPending)
+            fds.push_back({p.Fd, POLLIN, 0});
+        long left = until - MonotonicMs();
+        if (left <= 0) break;
+        int n = ::poll(fds.data(), fds.size(), static_cast<int>(left));
+        if (n < 0 && errno != EINTR) break;
+        for (const pollfd& f : fds)
+            if (f.revents) Collect(f.fd);
+    }
+    return Watched();
+}
+
+void TPosixShell::Fail(const TLaunch& launch, const std::string& why) const {
+    const std::string text = "Could not " + launch.What + ".\n\n" + why;
+    if (FReport) {
+        FReport(text);
+        return;
+    }
+    if (IViewFactory* views = Svc().Views)
+        views->MessageBox(text, "Merrowin", mb::Ok | mb::IconError);
+}
+
+std::string TPosixShell::StartReason(const TLaunch& launch, const TReport& failure) {
+    const std::string error = std::strerror(failure.Value);
+    switch (failure.Kind) {
+    case kFolderFailed:
+        return "Its working folder " + Quoted(launch.Directory) + " cannot be used: " + error + ".";
+    case kExecFailed:
+        return Quoted(launch.Name) + " cannot be started: " + error + ".";
+    default:
+        return "No new process could be made: " + error + ".";
+    }
+}
+
+std::string TPosixShell::Purpose(const std::string& file, bool isProgram) {
+    if (isProgram) return "start " + Quoted(file);
+    const std::string scheme = SchemeOf(file);
+    const std::string rest = scheme.empty() ? file : file.substr(scheme.size() + 1);
+    if (scheme == "mailto") return "open a message to " + rest.substr(0, rest.find('?'));
+    if (scheme == "tel" || scheme == "callto" || scheme == "sip") return "dial " + rest;
+    if (scheme == "http" || scheme == "https" || scheme == "ftp")
+        return "open " + file + " in the web browser";
+    if (!scheme.empty()) return "open " + file;
+    return "open the document " + Quoted(file);
+}
+
+std::string TPosixShell::EndReason(const std::string& name, int waitStatus, bool viaOpener,
+                                   const std::string& target) {
+    if (WIFSIGNALED(waitStatus)) {
+        const int sig = WTERMSIG(waitStatus);
+        const char* what = ::strsignal(sig);
+        return Quoted(name) + " was ended by signal " + std::to_string(sig) +
+               (what ? std::string(" (") + what + ")" : std::string()) + ".";
+    }
+    const int code = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : -1;
+    if (viaOpener) {
+        const std::string scheme = SchemeOf(target);
+        switch (code) {
+        case 1:
+            return Quoted(name) + " did not understand the request.";
+        case 2:
+            return "The file does not exist.";
+        case 3:
+            return scheme.empty() ? "No program on this desktop opens files of this kind."
+                                  : "No program on this desktop handles " + Quoted(scheme + ":") +
+                                        " addresses.";
+        case 4:
+            return "The program that handles it reported a failure.";
+        case 5:
+            return "You may not read the file.";
+        default:
+            break;
+        }
+    }
+    return Quoted(name) + " ended with exit code " + std::to_string(code) +
+           " right after it started.";
+}
+
 bool TPosixShell::Open(const std::string& file, const std::string& parameters,
                        const std::string& directory, int /*showCmd*/) {
     if (file.empty()) return false;
+    TReport failure;
     std::string program = FindProgram(file);
     if (!program.empty()) {
         std::vector<std::string> args{file};
         for (std::string& w : SplitArguments(parameters))
             args.push_back(std::move(w));
-        int err = SpawnDetached(program, args, directory);
-        if (err == 0) return true;
+        TLaunch launch{Purpose(file, true), file, "", false, directory};
+        if (Spawn(program, args, launch, failure)) return true;
         // A document with the execute bit (common on shared and removable
         // drives) is no program: open it like any other document.
-        if (err != ENOEXEC || !parameters.empty()) return false;
+        if (failure.Kind != kExecFailed || failure.Value != ENOEXEC || !parameters.empty()) {
+            Fail(launch, StartReason(launch, failure));
+            return false;
+        }
     }
+    TLaunch launch{Purpose(file, false), FOpener, file, true, directory};
     std::string opener = FindProgram(FOpener);
-    if (opener.empty()) return false;
+    if (opener.empty()) {
+        Fail(launch, "The desktop's opener " + Quoted(FOpener) + " was not found.");
+        return false;
+    }
     // The opener must not take a file name for one of its options.
     std::string target = file[0] == '-' ? "./" + file : file;
-    return SpawnDetached(opener, {FOpener, target}, directory) == 0;
+    if (Spawn(opener, {FOpener, target}, launch, failure)) return true;
+    Fail(launch, StartReason(launch, failure));
+    return false;
+}
+
+bool TPosixShell::Start(const std::vector<std::string>& words, const std::string& directory,
+                        const std::string& what) {
+    if (words.empty() || words[0].empty()) return false;
+    TLaunch launch{what, words[0], "", false, directory};
+    std::string program = FindProgram(words[0]);
+    if (program.empty()) {
+        Fail(launch, Quoted(words[0]) + " was not found.");
+        return false;
+    }
+    TReport failure;
+    if (Spawn(program, words, launch, failure)) return true;
+    Fail(launch, StartReason(launch, failure));
+    return false;
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace programfolder {
 
@@ -22,6 +23,16 @@ std::string XdgDir(const char* var, const char* fallback) {
     std::string home = Env("HOME");
     if (home.empty()) home = "/tmp";
     return fileio::JoinPath(home, fallback);
+}
+
+// "/a/b/" for "/a/b/c/"; "" above the top.
+std::string ParentFolder(const std::string& folder) {
+    if (folder.size() < 2) return {};
+    return fileio::ExtractFilePath(folder.substr(0, folder.size() - 1));
+}
+
+bool HoldsData(const std::string& folder) {
+    return fileio::FileExists(fileio::JoinPath(folder, "help/index.html"));
 }
 } // namespace
 
@@ -52,6 +63,21 @@ std::string ExecutablePath() {
     if (n <= 0) return {};
     buf[n] = '\0';
     return buf;
+}
+
+std::string DataFolder(const std::string& executablePath) {
+    const std::string exeDir = fileio::ExtractFilePath(executablePath);
+    if (exeDir.empty()) return {};
+    std::vector<std::string> candidates{exeDir};
+    if (std::string up = ParentFolder(exeDir); !up.empty())
+        candidates.push_back(up + "share/merrowin/");
+    // Build trees nest their test programs a few folders deep.
+    std::string dir = exeDir;
+    for (int depth = 0; depth < 4 && !dir.empty(); ++depth, dir = ParentFolder(dir))
+        candidates.push_back(dir + "resources/");
+    for (const std::string& c : candidates)
+        if (HoldsData(c)) return c;
+    return {};
 }
 
 std::string Resolve(const std::string& home, const std::string& executablePath) {

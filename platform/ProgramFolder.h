@@ -14,6 +14,14 @@ std::string Resolve(const std::string& home, const std::string& executablePath);
 // else $XDG_CONFIG_HOME/Merrowin/kex.ini (the folder is created).
 std::string SettingsFile(const std::string& home);
 
+// The folder of the program's read-only data (help pages, the pictures of
+// published pages), found from the executable's path so that a copy may be
+// moved: the executable's own folder in a portable copy; ../share/merrowin in
+// an install; in a build tree its "resources" link to the source's resources,
+// which test programs find from a sub-folder. A folder counts only when it
+// holds help/index.html. "" when there is none.
+std::string DataFolder(const std::string& executablePath);
+
 // The running executable's full path.
 std::string ExecutablePath();
 

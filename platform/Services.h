@@ -15,6 +15,7 @@ class IClock;
 class IRandom;
 class ILocale;
 class IImageList;
+class IReportPrinter;
 
 // A required service was not installed: a mistake in wiring the program (or
 // a test), raised at the service's first use and naming it.
@@ -43,6 +44,7 @@ struct TServices {
     IRandom* Random = nullptr;
     ILocale* Locale = nullptr;
     IImageList* Images = nullptr;
+    IReportPrinter* Printer = nullptr; // where reports print, preview and go to PDF
     // The program's folder: relative data file names ("tavi.dat",
     // "clipdata.dat", "ret_addr.dat") resolve here.
     std::string ProgramFolder;

@@ -83,4 +83,16 @@ std::string ToDisplayUtf8(std::string_view s) {
     return Windows1252ToUtf8(s);
 }
 
+std::string CutText(std::string_view s, size_t max) {
+    if (s.size() <= max) return std::string(s);
+    if (!IsValidUtf8(s)) return std::string(s.substr(0, max));
+    size_t chars = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        // Every byte but a continuation byte starts a character.
+        if ((static_cast<uint8_t>(s[i]) & 0xC0) == 0x80) continue;
+        if (chars++ == max) return std::string(s.substr(0, i));
+    }
+    return std::string(s);
+}
+
 } // namespace textcodec

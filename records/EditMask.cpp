@@ -155,17 +155,34 @@ std::string TEditMask::Fit(const std::string& text) const {
     return FormatValue(text);
 }
 
-std::string TEditMask::Refit(const TEditMask& from, const std::string& displayed) const {
+std::string TEditMask::Entered(const std::string& displayed) const {
+    if (IsEmpty()) return displayed;
+    std::string shown = Fit(displayed);
     std::string entered;
-    if (from.IsEmpty()) {
-        entered = displayed;
-    } else {
-        std::string shown = from.Fit(displayed);
-        for (int i = 0; i < from.Length(); ++i)
-            if (from.IsInputPosition(i) && shown[static_cast<size_t>(i)] != from.FBlank)
-                entered += shown[static_cast<size_t>(i)];
-    }
+    for (int i = 0; i < Length(); ++i)
+        if (IsInputPosition(i) && shown[static_cast<size_t>(i)] != FBlank)
+            entered += shown[static_cast<size_t>(i)];
+    return entered;
+}
+
+std::string TEditMask::Refit(const TEditMask& from, const std::string& displayed) const {
+    std::string entered = from.Entered(displayed);
     return IsEmpty() ? entered : FormatValue(entered);
+}
+
+bool TEditMask::CanHold(const TEditMask& from, const std::string& displayed) const {
+    if (IsEmpty()) return true;
+    int digits = 0;
+    for (char c : from.Entered(displayed)) {
+        if (IsDigit(c))
+            ++digits;
+        else if (!Passable(c))
+            return false;
+    }
+    int inputs = 0;
+    for (int i = 0; i < Length(); ++i)
+        inputs += IsInputPosition(i) ? 1 : 0;
+    return digits <= inputs;
 }
 
 std::string TEditMask::Apply(const std::string& typed) const {
@@ -254,4 +271,51 @@ void TEditMask::ClearRange(std::string& text, int from, int to) const {
     if (!Conforms(text)) text = Fit(text);
     for (int i = from; i < to && i < Length(); ++i)
         if (IsInputPosition(i)) text[static_cast<size_t>(i)] = FBlank;
+}
+
+bool TEditMask::Passable(char c) const {
+    for (char sep : {' ', '-', '(', ')', '.', '/'})
+        if (c == sep) return true;
+    for (const Pos& p : FPositions)
+        if (p.Literal && p.Literal == c && !IsDigit(c)) return true;
+    return false;
+}
+
+bool TEditMask::TypeText(std::string& text, int& cursor, const std::string& typed) const {
+    if (IsEmpty()) {
+        size_t at = cursor < 0 ? 0 : std::min(static_cast<size_t>(cursor), text.size());
+        text.insert(at, typed);
+        cursor = static_cast<int>(at + typed.size());
+        return true;
+    }
+    std::string shown = Fit(text);
+    if (!HasEnteredCharacter(shown) && Conforms(typed)) {
+        text = typed;
+        cursor = Length();
+        return true;
+    }
+    int at = cursor;
+    for (char c : typed)
+        if (!TypeChar(shown, at, c) && (IsDigit(c) || !Passable(c))) return false;
+    text = shown;
+    cursor = at;
+    return true;
+}
+
+std::string TEditMask::Unfitted(const std::string& text, int& cursor,
+                                const std::string& typed) const {
+    std::string before, after;
+    if (IsEmpty()) {
+        size_t at = cursor < 0 ? 0 : std::min(static_cast<size_t>(cursor), text.size());
+        before = text.substr(0, at);
+        after = text.substr(at);
+    } else {
+        std::string shown = Fit(text);
+        for (int i = 0; i < Length(); ++i) {
+            char c = shown[static_cast<size_t>(i)];
+            if (IsInputPosition(i) && c != FBlank) (i < cursor ? before : after) += c;
+        }
+    }
+    cursor = static_cast<int>(before.size() + typed.size());
+    return before + typed + after;
 }

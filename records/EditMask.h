@@ -61,6 +61,10 @@ public:
     // The field after its mask changed from `from` to this one: the entered
     // characters are kept and shown in the new mask.
     std::string Refit(const TEditMask& from, const std::string& displayed) const;
+    // Whether Refit loses nothing: the characters entered under `from` are
+    // digits and passable characters (see TypeText) only, and no more digits
+    // than this mask has positions for.
+    bool CanHold(const TEditMask& from, const std::string& displayed) const;
     // True when every required position holds a digit. Free text: true.
     bool IsComplete(const std::string& displayed) const;
 
@@ -79,8 +83,26 @@ public:
     // Clears the input positions in [from, to) (a selection being removed).
     // Free text removes the characters.
     void ClearRange(std::string& text, int from, int to) const;
+    // Types or pastes typed at the cursor. A field with nothing entered takes
+    // a typed text that is itself a displayed text of the mask as it is;
+    // otherwise the characters are typed one by one, and blanks, the usual
+    // separators ("-", "(", ")", ".", "/") and the mask's literals that find
+    // no place are passed over. Answers false, changing nothing, when typed
+    // does not fit: a digit finds no free position, or another character
+    // (a "+", a letter) has no place. Free text inserts typed.
+    bool TypeText(std::string& text, int& cursor, const std::string& typed) const;
+    // What a field becomes as free text when typed did not fit: the
+    // characters entered so far with typed put in where the cursor stood;
+    // the cursor then stands behind typed. Nothing typed is lost.
+    std::string Unfitted(const std::string& text, int& cursor, const std::string& typed) const;
 
 private:
+    // A character typing may pass over when it finds no place.
+    bool Passable(char c) const;
+    // The characters entered in a displayed text, blanks and literals left
+    // out; free text whole.
+    std::string Entered(const std::string& displayed) const;
+
     struct Pos {
         char Literal = 0; // the literal shown, or 0 for an input position
         bool Required = false;

@@ -3,6 +3,7 @@
 #include "records/PrimaryPagesDlg.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TPersonObject;
@@ -33,6 +34,15 @@ public:
     // sender: the name of the format list that changed ("PhoneFmt" or "FaxFmt").
     void OnPhoneFmtChg(const std::string& sender) { FormatChange(sender); }
     // Leaving the title box: a title of two or more words (comma text, a
-    // quoted part counts as one) fills the name boxes.
+    // quoted part counts as one) fills the name boxes, but only when it
+    // differs from the title the dialog was filled with or last split.
+    // "Last, First [Middle]" (a comma right after the first word) is read
+    // last name first.
     void TitleExit();
+
+    // The title's first word is followed by a comma ("Keller, Anna").
+    static bool LastNameFirst(std::string_view title);
+
+private:
+    std::string FSplitTitle;
 };

@@ -5,7 +5,12 @@
 #include "records/PhoneFormats.h"
 
 void TFaxEditDlg::FaxFmtChange() {
-    SetFaxNumMask(PhoneFormatMask(FaxFmt));
+    ChooseFormat(FaxFmt, FaxNumMask, FaxNum);
+    Changed();
+}
+
+void TFaxEditDlg::FaxNumUnfit(const std::string& text) {
+    KeepAsTyped(FaxFmt, FaxNumMask, FaxNum, text);
     Changed();
 }
 
@@ -31,8 +36,8 @@ void TFaxEditDlg::Store(TFaxObject& fax) const {
 bool TFaxEditDlg::EditNew(TFaxObject& fax) {
     TFaxEditDlg dlg;
     dlg.FaxTitle = "New Fax";
-    dlg.FaxFmt = 0;
-    dlg.SetFaxNumMask(PhoneFormatMask(0));
+    dlg.FaxFmt = DefaultPhoneFormat();
+    dlg.SetFaxNumMask(PhoneFormatMask(dlg.FaxFmt));
     dlg.FaxFmtVisible = true;
     dlg.BindCategories(fax);
     if (dlg.ShowModal() != mrOk) return false;

@@ -24,8 +24,11 @@ public:
     static constexpr int kTitleMax = 40;
     static constexpr int kCommentMax = 255;
 
-    // Handler.
+    // Handlers.
     void FaxFmtChange();
+    // The number field took text its format cannot hold: the field keeps it
+    // as typed and the list switches to "Free Format".
+    void FaxNumUnfit(const std::string& text);
 
     // Gives FaxNum another mask; the digits entered so far are kept.
     void SetFaxNumMask(const std::string& mask);

@@ -123,13 +123,16 @@ bool TPersonObject::RunDialog(bool newPerson) {
         dlg.HideNumberFormats();
     if (dlg.ShowModal() != mrOk) return false;
 
+    const std::string composedBefore = FSalutation + " " + FFirstName + " " + FLastName;
     SetSalutation(dlg.Salutation);
     SetFirstName(dlg.FName);
     SetMiddleName(dlg.MName);
     SetLastName(dlg.LName);
     SetTitle(dlg.Title);
     // The blanks stay even when a part is empty; the middle name is left out.
-    SetTarget(FSalutation + " " + FFirstName + " " + FLastName);
+    // A target made elsewhere (an import) stays until the names change.
+    const std::string composed = FSalutation + " " + FFirstName + " " + FLastName;
+    if (newPerson || composed != composedBefore) SetTarget(composed);
     SetComment(dlg.Comment);
     TPrimaryTitles titles = FPrimary;
     dlg.StorePages(*this, titles, newPerson);

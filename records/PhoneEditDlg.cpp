@@ -15,7 +15,12 @@ void TPhoneEditDlg::FormCreate() {
 }
 
 void TPhoneEditDlg::PhoneFmtChange() {
-    SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
+    ChooseFormat(PhoneFmt, PhoneNumMask, PhoneNum);
+    Changed();
+}
+
+void TPhoneEditDlg::PhoneNumUnfit(const std::string& text) {
+    KeepAsTyped(PhoneFmt, PhoneNumMask, PhoneNum, text);
     Changed();
 }
 
@@ -42,8 +47,8 @@ void TPhoneEditDlg::Store(TPhoneObject& phone) const {
 bool TPhoneEditDlg::EditNew(TPhoneObject& phone) {
     TPhoneEditDlg dlg;
     dlg.PhoneTitle = "New Phone";
-    dlg.PhoneFmt = 0;
-    dlg.SetPhoneNumMask(PhoneFormatMask(0));
+    dlg.PhoneFmt = DefaultPhoneFormat();
+    dlg.SetPhoneNumMask(PhoneFormatMask(dlg.PhoneFmt));
     dlg.PhoneFmtVisible = true;
     dlg.BindCategories(phone);
     if (dlg.ShowModal() != mrOk) return false;

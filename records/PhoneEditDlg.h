@@ -29,6 +29,9 @@ public:
     // Handlers.
     void FormCreate();
     void PhoneFmtChange();
+    // The number field took text its format cannot hold: the field keeps it
+    // as typed and the list switches to "Free Format".
+    void PhoneNumUnfit(const std::string& text);
 
     // Gives PhoneNum another mask; the digits entered so far are kept.
     void SetPhoneNumMask(const std::string& mask);

@@ -17,6 +17,13 @@ std::vector<std::string> StreetLines(const std::string& text) {
         lines.emplace_back();
     return lines;
 }
+
+// Sets a field only when the dialog holds another value, so that a value the
+// user left alone keeps its stored bytes.
+template <typename R, typename Get, typename Set>
+void Update(R& record, Get get, Set set, const std::string& value) {
+    if ((record.*get)() != value) (record.*set)(value);
+}
 } // namespace
 
 TPrimaryPagesDlg::TPrimaryPagesDlg()
@@ -66,18 +73,28 @@ void TPrimaryPagesDlg::FormShow() {
     // Only a new record offers the formats; an existing one shows its numbers
     // as stored.
     if (!PhoneFmtVisible) return;
-    PhoneFmt = 0;
-    FaxFmt = 0;
-    SetPhoneNumMask(PhoneFormatMask(0));
-    SetFaxNumMask(PhoneFormatMask(0));
+    PhoneFmt = DefaultPhoneFormat();
+    FaxFmt = PhoneFmt;
+    SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
+    SetFaxNumMask(PhoneFormatMask(FaxFmt));
+    Changed();
+}
+
+void TPrimaryPagesDlg::PhoneNumUnfit(const std::string& text) {
+    KeepAsTyped(PhoneFmt, PhoneNumMask, PhoneNum, text);
+    Changed();
+}
+
+void TPrimaryPagesDlg::FaxNumUnfit(const std::string& text) {
+    KeepAsTyped(FaxFmt, FaxNumMask, FaxNum, text);
     Changed();
 }
 
 void TPrimaryPagesDlg::FormatChange(const std::string& sender) {
     if (sender == "PhoneFmt")
-        SetPhoneNumMask(PhoneFormatMask(PhoneFmt));
+        ChooseFormat(PhoneFmt, PhoneNumMask, PhoneNum);
     else
-        SetFaxNumMask(PhoneFormatMask(FaxFmt));
+        ChooseFormat(FaxFmt, FaxNumMask, FaxNum);
     Changed();
 }
 
@@ -161,21 +178,35 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
         return true;
     };
 
-    const std::string addrTitle = fieldtext::SafeField(AddrTitle);
+    // A page filled in without a title takes the page's default title, so
+    // that what was typed there is not dropped.
+    auto pageTitle = [](const std::string& box, size_t slot, bool filled) {
+        std::string title = fieldtext::SafeField(box);
+        if (title.empty() && filled) title = primary::kSlots[slot].DefaultTitle;
+        return title;
+    };
+
+    const bool addrFilled =
+        !Addr.empty() || !City.empty() || !State.empty() || !PostCode.empty() || !Country.empty();
+    const std::string addrTitle = pageTitle(AddrTitle, 0, addrFilled);
     if (!addrTitle.empty() && (!newRecord || !Addr.empty())) {
         std::vector<std::string> lines = StreetLines(Addr);
         bool stored = true;
         if (auto* a = dynamic_cast<TAddressObject*>(existing(addrTitle, kindAddress))) {
-            a->ClearAddressLines();
-            for (const auto& l : lines)
-                a->AddAddressLine(l);
-            a->SetCity(City);
-            a->SetState(State);
-            a->SetPostCode(PostCode);
-            a->SetCountry(Country);
-            a->SetComment(AddrComment);
-            // The list shows an address by its first street line; keep it current.
-            a->SetTarget(lines[0]);
+            // Only what the page changed is stored: an untouched value keeps
+            // its bytes, and an address keeps its lines and list text.
+            if (Addr != a->AddressText()) {
+                a->ClearAddressLines();
+                for (const auto& l : lines)
+                    a->AddAddressLine(l);
+                // The list shows an address by its first street line; keep it current.
+                a->SetTarget(lines[0]);
+            }
+            Update(*a, &TAddressObject::City, &TAddressObject::SetCity, City);
+            Update(*a, &TAddressObject::State, &TAddressObject::SetState, State);
+            Update(*a, &TAddressObject::PostCode, &TAddressObject::SetPostCode, PostCode);
+            Update(*a, &TAddressObject::Country, &TAddressObject::SetCountry, Country);
+            Update<TKexObject>(*a, &TKexObject::GetComment, &TKexObject::SetComment, AddrComment);
         } else {
             using fieldtext::SafeField;
             std::string cls = "{Addr}" + lines[0] + "~~" + lines[1] + "~~" + lines[2] + "~~" +
@@ -189,13 +220,14 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
     // Numbers are stored as the field displays them under its mask.
     const TEditMask phoneMask(PhoneNumMask);
     const std::string phoneNum = phoneMask.Fit(PhoneNum);
-    const std::string phoneTitle = fieldtext::SafeField(PhoneTitle);
-    if (!phoneTitle.empty() && phoneMask.HasEnteredCharacter(phoneNum)) {
+    const bool phoneFilled = phoneMask.HasEnteredCharacter(phoneNum);
+    const std::string phoneTitle = pageTitle(PhoneTitle, 1, phoneFilled);
+    if (!phoneTitle.empty() && phoneFilled) {
         bool stored = true;
         if (auto* p = dynamic_cast<TPhoneObject*>(existing(phoneTitle, kindPhone))) {
-            p->SetTarget(phoneNum);
-            p->SetComment(PhoneComment);
-            p->SetExtension(Extension);
+            Update<TKexObject>(*p, &TKexObject::GetTarget, &TKexObject::SetTarget, phoneNum);
+            Update<TKexObject>(*p, &TKexObject::GetComment, &TKexObject::SetComment, PhoneComment);
+            Update(*p, &TPhoneObject::Extension, &TPhoneObject::SetExtension, Extension);
         } else {
             stored = create(kindPhone, phoneTitle, phoneNum, PhoneComment,
                             "{Phon}" + fieldtext::SafeField(Extension));
@@ -204,13 +236,15 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
     }
 
     // Fax, e-mail and website items keep only target and comment of their own.
-    auto storePlain = [&](const std::string& box, uint8_t kind, const std::string& target,
+    // Called only for a filled page.
+    auto storePlain = [&](const std::string& box, size_t slot, const std::string& target,
                           const std::string& comment, std::string& primaryTitle) {
-        const std::string title = fieldtext::SafeField(box);
+        const std::string title = pageTitle(box, slot, true);
+        const uint8_t kind = primary::kSlots[slot].Kind;
         bool stored = true;
         if (TKexObject* item = existing(title, kind)) {
-            item->SetTarget(target);
-            item->SetComment(comment);
+            Update(*item, &TKexObject::GetTarget, &TKexObject::SetTarget, target);
+            Update(*item, &TKexObject::GetComment, &TKexObject::SetComment, comment);
         } else {
             stored = create(kind, title, target, comment, "");
         }
@@ -218,9 +252,8 @@ void TPrimaryPagesDlg::StorePages(TKexObject& record, TPrimaryTitles& titles,
     };
     const TEditMask faxMask(FaxNumMask);
     const std::string faxNum = faxMask.Fit(FaxNum);
-    if (!FaxTitle.empty() && faxMask.HasEnteredCharacter(faxNum))
-        storePlain(FaxTitle, kindFax, faxNum, FaxComment, titles.Fax);
-    if (!EMailTitle.empty() && !EMailAddr.empty())
-        storePlain(EMailTitle, kindEMail, EMailAddr, EMailComment, titles.EMail);
-    if (!WebTitle.empty() && IsUrl(Web)) storePlain(WebTitle, kindWeb, Web, WebComment, titles.Web);
+    if (faxMask.HasEnteredCharacter(faxNum))
+        storePlain(FaxTitle, 2, faxNum, FaxComment, titles.Fax);
+    if (!EMailAddr.empty()) storePlain(EMailTitle, 3, EMailAddr, EMailComment, titles.EMail);
+    if (IsUrl(Web)) storePlain(WebTitle, 4, Web, WebComment, titles.Web);
 }

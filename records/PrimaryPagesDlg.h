@@ -81,6 +81,10 @@ public:
     void EMailTitleClick();
     void WebTitleClick();
     void HelpBtnClick();
+    // A number field took text its format cannot hold: the field keeps it as
+    // typed and its page's list switches to "Free Format".
+    void PhoneNumUnfit(const std::string& text);
+    void FaxNumUnfit(const std::string& text);
 
     // The front end binds this to its help window (topic = HelpContext).
     std::function<void(int)> OnHelp;
@@ -99,9 +103,10 @@ public:
 
     // Writes the pages back to the record after OK: each page that is filled
     // in (see .cpp) updates the record's primary item of its title, or
-    // creates one under the record's node, and names it in titles. A new
-    // record always creates its items; its address page also needs address
-    // text.
+    // creates one under the record's node, and names it in titles. A filled
+    // page without a title takes the page's default title ("Primary Phone").
+    // Only values that differ from the item's are stored. A new record always
+    // creates its items; its address page also needs address text.
     void StorePages(TKexObject& record, TPrimaryTitles& titles, bool newRecord) const;
 
 protected:
@@ -109,7 +114,8 @@ protected:
     // the record has detail items, fills the pages from its primary items.
     void LoadRecord(TKexObject& record, const TPrimaryTitles& titles);
     // A format list changed: the mask of its selected entry goes to the
-    // number field of the list's page ("PhoneFmt" or "FaxFmt").
+    // number field of the list's page ("PhoneFmt" or "FaxFmt"), unless that
+    // mask cannot hold the number (ChooseFormat).
     void FormatChange(const std::string& sender);
 
 private:

@@ -14,6 +14,9 @@
 
 namespace {
 
+// No date lies beyond it, so the search for a month with the rule's day ends there.
+constexpr int kLastYear = 9999;
+
 // A whole decimal integer (optional sign) that fits 32 bits, as the stored
 // rule writes it; anything else is a conversion error.
 int StrToInt(const std::string& s) {
@@ -106,13 +109,20 @@ void TRecurringDate::Advance() {
         next = d.AddDays(1);
         break;
     case 1:
-        if (++next.Month > 12) {
-            next.Month = 1;
-            ++next.Year;
-        }
+        // A day the next month lacks (the 31st, 30 February) lands on the
+        // next month that has it; the rule keeps its day.
+        do {
+            if (++next.Month > 12) {
+                next.Month = 1;
+                ++next.Year;
+            }
+        } while (next.Year <= kLastYear && !TDate::IsValid(next.Year, next.Month, next.Day));
         break;
     case 2:
-        ++next.Year;
+        // 29 February moves to the next leap year.
+        do
+            ++next.Year;
+        while (next.Year <= kLastYear && !TDate::IsValid(next.Year, next.Month, next.Day));
         break;
     case 3:
         next = d.AddDays(7);

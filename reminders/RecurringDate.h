@@ -37,9 +37,9 @@ public:
 
     // Shows the date dialog; on OK takes its date and mode and answers true.
     bool Execute();
-    // Moves to the next occurrence. An advance that would land on a date
-    // that does not exist (31 April, 29 February of a common year) leaves
-    // the rule as it was.
+    // Moves to the next occurrence. A monthly or yearly rule whose day the
+    // next month or year lacks (31 April, 29 February of a common year)
+    // moves on to the next one that has it.
     void Advance();
     // "14/3/98 and every following 2nd Sat of the month".
     std::string Description() const;

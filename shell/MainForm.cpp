@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 #include "platform/Settings.h"
+#include "platform/TextCodec.h"
+#include "printing/ReportForm.h" // destroyed with the form
 #include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
@@ -9,9 +11,19 @@
 #include "store/TreeCompare.h"
 #include "store/TreeNodes.h"
 #include "store/TreeObserver.h"
-#include "store/TreePath.h"
 
 #include <algorithm>
+
+namespace {
+// A node's path for the screen: each label made UTF-8 on its own, so labels
+// read from old Windows-1252 files show beside new ones.
+std::string DisplayPath(const TTreeNode* node) {
+    std::string path = textcodec::ToDisplayUtf8(node->Text());
+    for (const TTreeNode* p = node->Parent(); p; p = p->Parent())
+        path = textcodec::ToDisplayUtf8(p->Text()) + "/" + path;
+    return path;
+}
+} // namespace
 
 // Keeps the form's selected node valid when nodes are removed by anyone
 // (commands, automation): the selection falls back to the removed node's
@@ -30,7 +42,7 @@ public:
         FStale = false;
         for (const TRecordChange& c : changes.Records)
             refill = refill || Shows(c.Record);
-        if (refill) FForm.RefillKeepingSelection();
+        if (refill) FForm.RefreshList();
     }
 
     void NodeRemoving(TTreeNode* node) override {
@@ -135,6 +147,11 @@ void TMainForm::FollowSetup() {
 
 void TMainForm::FoldersChange(TTreeNode* node) {
     if (!node) return;
+    // A refill of the node already shown keeps the rows of the records that
+    // were selected selected (the pointers are only compared: some may be gone).
+    std::vector<TKexObject*> keep;
+    if (node == Selected) keep = SelectedListObjects();
+    std::sort(keep.begin(), keep.end());
     Selected = node;
     MainItems.clear();
     for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
@@ -152,6 +169,8 @@ void TMainForm::FoldersChange(TTreeNode* node) {
         MainItems.push_back(std::move(row));
     }
     if (TKexObject* r = node->Data()) r->FillListView(MainItems, Filter);
+    for (TListRow& row : MainItems)
+        row.Selected = row.Data && std::binary_search(keep.begin(), keep.end(), row.Data);
     std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {
         return MainItemsCompare(a, b) < 0;
     });
@@ -162,8 +181,8 @@ void TMainForm::FoldersChange(TTreeNode* node) {
 void TMainForm::UpdateStatus() {
     StatusPanels[1] = std::to_string(MainItems.size()) + " item(s)";
     StatusPanels[2] = Selected ? Selected->Text() : std::string();
-    TrayToolTip = Selected ? "[" + NodePath(Selected) + "]" : std::string();
-    if (TrayToolTip.size() > static_cast<size_t>(kToolTipMax)) TrayToolTip.resize(kToolTipMax);
+    TrayToolTip = Selected ? textcodec::CutText("[" + DisplayPath(Selected) + "]", kToolTipMax)
+                           : std::string();
     if (FView) FView->StatusChanged();
 }
 
@@ -249,17 +268,6 @@ int TMainForm::FindRow(const TKexObject* record, const std::string& caption) con
     for (size_t i = 0; i < MainItems.size(); ++i)
         if (MainItems[i].Caption == caption) return static_cast<int>(i);
     return -1;
-}
-
-void TMainForm::RefillKeepingSelection() {
-    std::vector<TKexObject*> keep = SelectedListObjects();
-    RefreshList();
-    if (keep.empty()) return;
-    bool any = false;
-    for (auto& row : MainItems)
-        if (row.Data && std::find(keep.begin(), keep.end(), row.Data) != keep.end())
-            any = row.Selected = true;
-    if (any && FView) FView->ListSelectionChanged();
 }
 
 // --- IMainWindow ------------------------------------------------------------------

@@ -18,6 +18,7 @@ class TContactStore;
 class TTreeNodes;
 class TTreeNode;
 class TKexObject;
+class TReportForm;
 
 // The main window "Merrowin:" as a presenter: the folder tree and the item
 // list, every command of the menus, toolbars and popup, drag and drop, find
@@ -134,6 +135,9 @@ public:
     void Revert1Click();
     void GetUrlBtnClick();
     void ToggleMainWindowClick();
+    // "Print Reports" for the selected node; "Printer Setup".
+    void PrintBtnClick();
+    void PrinterSetupItemClick();
 
     // --- find and filters -------------------------------------------------------
     void FindEditBoxChange(const std::string& text);
@@ -173,8 +177,6 @@ private:
     void NewDetailRecord(uint8_t kind, const std::string& title);
     void SelectRootIfNone();
     void UpdateStatus();
-    // Refills the list and selects again the rows whose records were selected.
-    void RefillKeepingSelection();
     // The row showing the record, else the first row captioned text; -1: none.
     int FindRow(const TKexObject* record, const std::string& caption) const;
     void SelectOnlyRow(int row);
@@ -184,10 +186,14 @@ private:
     // below itself.
     bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;
     void CloseProgress();
+    // The find's own line in the first status panel ("" clears it).
+    void ShowFindMessage(const std::string& text);
     // The form's own copies of the view style and the tree width follow an
     // applied window setup.
     void FollowSetup();
 
     IMainFormView* FView = nullptr;
+    std::string FFindMessage; // what the find last put in the first panel
     std::unique_ptr<TSelectionGuard> FGuard;
+    std::unique_ptr<TReportForm> FReportForm; // made at the first print, kept for the run
 };

@@ -7,6 +7,7 @@
 #include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
+#include "store/NodeKey.h"
 #include "store/ObjectFactory.h"
 #include "store/Transfer.h"
 #include "store/TreeNodes.h"
@@ -175,7 +176,7 @@ void TMainForm::FoldersEdited(TTreeNode* node, const std::string& text) {
         node->SetText(r->GetTitle());
         if (node->Parent()) node->Parent()->SortChildren();
     }
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 void TMainForm::MainItemsEdited(int row, const std::string& text) {
@@ -184,7 +185,7 @@ void TMainForm::MainItemsEdited(int row, const std::string& text) {
     if (!r) return;
     r->SetTitle(text);
     RefreshFolderTitles();
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 void TMainForm::ListPanePropsClick() {
@@ -197,7 +198,7 @@ void TMainForm::ListPanePropsClick() {
     if (!r) return;
     r->EditProperties();
     RefreshFolderTitles();
-    RefillKeepingSelection();
+    RefreshList();
 }
 
 // --- item actions ------------------------------------------------------------------
@@ -211,7 +212,7 @@ void TMainForm::MainItemsDblClick(int row) {
     TTreeNode* before = Selected;
     r->DefaultAction();
     // A container's default action selected another node (and refilled).
-    if (Selected == before) RefillKeepingSelection();
+    if (Selected == before) RefreshList();
 }
 
 void TMainForm::ListPaneMailClick() {
@@ -233,7 +234,7 @@ void TMainForm::ListPaneBrowseClick() {
 void TMainForm::ListPaneAdvanceClick() {
     if (TKexObject* r = ActionTarget()) {
         r->AdvanceDate();
-        RefillKeepingSelection();
+        RefreshList();
     }
 }
 
@@ -375,11 +376,15 @@ void TMainForm::Revert1Click() {
         return;
     TTreeNode* root = Folders.GetFirstNode();
     if (!root) return;
+    // Every node is made anew; the user stays at the same record when the
+    // file still has it, else at its nearest ancestor that it has.
+    const TNodeKey place(Selected ? Selected : root);
     Selected = root;
     MainItems.clear();
     auto finish = [&] {
         Folders.SortAll();
-        SelectNode(root);
+        TTreeNode* again = place.FindNearest(Folders);
+        SelectNode(again ? again : root);
     };
     try {
         Document.Revert();
@@ -397,7 +402,12 @@ void TMainForm::GetUrlBtnClick() {
     browser.SetAutoLoad(false);
     std::string address, title;
     browser.GetURL(address, title);
-    if (address.empty()) return;
+    if (address.empty()) {
+        // Rather than nothing without a word: how a page can be read.
+        std::string hint = browser.CaptureHint();
+        if (!hint.empty()) Ask(hint, "Get Browser URL", mb::Ok | mb::IconInformation);
+        return;
+    }
     // A page without a title would leave a node without a label.
     CreateObject(kindWeb, title.empty() ? address : title, address, "", Selected, "", 0);
     Selected->SortChildren();

@@ -32,11 +32,23 @@ void TMainForm::CloseProgress() {
     if (FView) FView->ProgressChanged();
 }
 
+void TMainForm::ShowFindMessage(const std::string& text) {
+    // Only a message of the find's own is replaced: a hint may stand there.
+    if (text.empty() && StatusPanels[0] != FFindMessage) {
+        FFindMessage.clear();
+        return;
+    }
+    FFindMessage = text;
+    StatusPanels[0] = text;
+    if (FView) FView->StatusChanged();
+}
+
 void TMainForm::Locate(const std::string& text) {
     const std::string s = LowerCase(text);
     if (s.empty()) return;
     SelectRootIfNone();
     if (!Selected) return;
+    if (!FFindMessage.empty()) ShowFindMessage("");
 
     const int count = Folders.Count();
     Progress.SetAction("Searching...");
@@ -84,6 +96,9 @@ void TMainForm::Locate(const std::string& text) {
     }
     if (!found) {
         CloseProgress();
+        // The whole tree was searched: say so, or a search looks as if it
+        // had not run at all.
+        ShowFindMessage("No match for '" + text + "'");
         return;
     }
 

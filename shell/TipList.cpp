@@ -54,8 +54,8 @@ const std::vector<TTip>& TipList() {
         {"Did you know you can store reminders for contact birthdays, anniversaries, and other "
          "important dates? Just click 'Remind'",
          1008},
-        {"You can store shortcuts to documents with your contacts. Try dragging a file from the "
-         "Windows Explorer to the right pane.",
+        {"You can store shortcuts to documents with your contacts. Try dragging a file from your "
+         "file manager to the right pane.",
          1007},
         {"Did you know Merrowin will automatically generate HTML and publish contact info. to the "
          "Web?",

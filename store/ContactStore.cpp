@@ -41,8 +41,9 @@ void TContactStore::Load() {
 void TContactStore::Save() {
     const std::string path = FileName();
     if (FIncomplete) {
-        // The file on disk holds records the tree could not read: keep it.
-        if (auto old = fileio::TryReadFile(path))
+        // The file on disk holds records the tree could not read: keep it,
+        // and write nothing while it cannot be read to keep.
+        if (auto old = fileio::ReadFileIfExists(path))
             fileio::WriteFileReplacing(BackupFileName(), *old);
     }
     SaveDataFile(FTree, path);

@@ -41,11 +41,13 @@ public:
     // tree lacks, so the next save first keeps it as "tavi.bak".
     bool Incomplete() const { return FIncomplete; }
 
-    // Reads the data file below the root. A missing file reads nothing; a
-    // damaged one raises EInOutError with its line, and what was read stays.
+    // Reads the data file below the root (see LoadDataFile). A missing file
+    // reads nothing; an unreadable or damaged one raises EInOutError, and
+    // what was read stays.
     void Load();
-    // Writes the whole tree safely (after an incomplete load, the file on
-    // disk is first copied to "tavi.bak"). Raises EInOutError.
+    // Writes the whole tree safely (see SaveDataFile). After an incomplete
+    // load the file on disk is first copied to "tavi.bak"; while it cannot be
+    // read, nothing is written. Raises EInOutError.
     void Save();
     // Drops every record below the root, and the root's own items (the file
     // holds them too), and reads the data file again.

@@ -13,7 +13,9 @@
 void LoadDataFile(TTreeNode* root, const std::string& path) {
     if (!root) return;
     TTreeUpdate guard(*root->Owner());
-    auto text = fileio::TryReadFile(path);
+    // The whole file or an error: a file that is there but cannot be read
+    // must never pass for an empty one.
+    auto text = fileio::ReadFileIfExists(path);
     if (!text) return;
     TTextReader f(*text, fileio::ExtractFileName(path));
     f.SkipLn(); // the header line, whatever it holds

@@ -14,10 +14,12 @@ inline constexpr const char* kBackupFileName = "tavi.bak";
 inline constexpr const char* kClipFileName = "clipdata.dat";
 inline constexpr const char* kDataFileHeader = "{Params}";
 
-// Reads the data file at path below the root node. A missing or unreadable
-// file leaves the tree as it is. A damaged file raises EInOutError with its
-// line; what was read stays (TContactStore then keeps the file on its next
-// save).
+// Reads the data file at path below the root node. Only a missing file leaves
+// the tree as it is. A file that cannot be read whole (no permission, not a
+// regular file, a read error) raises EInOutError and adds nothing. A damaged
+// file raises EInOutError with its line; what was read stays. After either,
+// TContactStore keeps the file as "tavi.bak" at its next save, and writes
+// nothing while the file cannot be read.
 void LoadDataFile(TTreeNode* root, const std::string& path);
 
 // Reads a transfer file below node: only a name whose extension is ".tvd"
@@ -53,6 +55,7 @@ struct TSubtreeWrite {
 // comma-separated rows.
 void WriteSubtree(TTreeNode* node, const std::string& fileName, const TSubtreeWrite& how = {});
 
-// Writes the whole tree to the data file at path, safely (a temporary file
-// renamed over the old one).
+// Writes the whole tree to the data file at path by the rules of
+// fileio::WriteFileReplacing (the file is replaced whole or not at all, a link
+// stays a link, owner, group and mode stay). Raises EInOutError.
 void SaveDataFile(TTreeNodes& nodes, const std::string& path);

@@ -37,6 +37,8 @@ TBrowserOptions TBrowserOptions::Read(const ISettings& settings) {
     TBrowserOptions o;
     o.Path = settings.ReadString("Browser", "Path", o.Path);
     o.DDE = settings.ReadString("Browser", "DDE", o.DDE);
+    const int port = settings.ReadInteger("Browser", "DebugPort", o.DebugPort);
+    if (port > 0 && port <= 65535) o.DebugPort = port;
     return o;
 }
 
@@ -44,6 +46,7 @@ void TBrowserOptions::Write(ISettings& settings) const {
     TSettingsBatch batch(settings);
     settings.WriteString("Browser", "Path", Path);
     settings.WriteString("Browser", "DDE", DDE);
+    settings.WriteInteger("Browser", "DebugPort", DebugPort);
     batch.Commit();
 }
 

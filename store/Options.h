@@ -25,10 +25,14 @@ struct TSettingsOptions {
     void Write(ISettings& settings) const;
 };
 
-// [Browser]
+// [Browser], as stored (TBrowserSettings in comm/ makes sense of the names).
 struct TBrowserOptions {
+    static constexpr int kDefaultDebugPort = 9222;
+
     std::string Path; // the browser program; empty: the desktop's default
-    std::string DDE = "IExplore";
+    std::string DDE;  // the preferred browser's name; empty: none chosen
+    // Where a Chromium-family browser answers: 1 to 65535, else the default.
+    int DebugPort = kDefaultDebugPort;
 
     static TBrowserOptions Read(const ISettings& settings);
     void Write(ISettings& settings) const;

@@ -55,9 +55,6 @@ int64_t TTextReader::ReadInt() {
     if (i < run.size() && run[i] == '$') {
         hex = true;
         ++i;
-    } else if (i + 1 < run.size() && run[i] == '0' && (run[i + 1] == 'x' || run[i + 1] == 'X')) {
-        hex = true;
-        i += 2;
     }
     if (i >= run.size()) throw EInOutError(io_error::InvalidNumericInput, FFileName, line);
     int64_t v = 0;

@@ -2,12 +2,6 @@
 
 #include "platform/PosixShell.h"
 #include "platform/Settings.h"
-#include "platform/ui/QtText.h"
-
-#include <QDesktopServices>
-#include <QProcess>
-#include <QStringList>
-#include <QUrl>
 
 std::string TDesktopTelephony::DialString(const std::string& number) {
     std::string out;
@@ -47,12 +41,7 @@ long TDesktopTelephony::RequestMakeCall(const std::string& destAddress,
     if (!dialer.empty()) {
         std::vector<std::string> words = DialerCommand(dialer, number);
         if (words.empty()) return kNoRequestRecipient;
-        QStringList args;
-        for (size_t i = 1; i < words.size(); ++i)
-            args << FromStored(words[i]);
-        return QProcess::startDetached(FromStored(words[0]), args) ? 0 : kNoRequestRecipient;
+        return FShell.Start(words, "", "dial " + number) ? 0 : kNoRequestRecipient;
     }
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString("tel:" + number)))
-               ? 0
-               : kNoRequestRecipient;
+    return FShell.Open("tel:" + number, "", "", 1) ? 0 : kNoRequestRecipient;
 }

@@ -6,14 +6,17 @@
 #include <vector>
 
 class ISettings;
+class TPosixShell;
 
 // Dialing on the desktop: a "tel:" address handed to the desktop's handler,
 // or, when "kex.ini" [Settings] Dialer names a command, that program started
 // directly (no shell) with the number as an argument: a word "%n" in the
-// command is replaced by it, else it is appended.
+// command is replaced by it, else it is appended. Both go through the shell,
+// which tells the user when the handler or the dialer fails.
 class TDesktopTelephony : public ITelephony {
 public:
-    explicit TDesktopTelephony(const ISettings* settings) : FSettings(settings) {}
+    TDesktopTelephony(const ISettings* settings, TPosixShell& shell)
+        : FSettings(settings), FShell(shell) {}
 
     // 0 when the request was handed on; -2 (no request recipient) otherwise.
     long RequestMakeCall(const std::string& destAddress, const std::string& appName,
@@ -30,4 +33,5 @@ public:
 
 private:
     const ISettings* FSettings;
+    TPosixShell& FShell;
 };

@@ -1,6 +1,7 @@
 #include "platform/ui/HelpLauncher.h"
 
-#include <QCoreApplication>
+#include "platform/ProgramFolder.h"
+
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -12,15 +13,9 @@
 #include <algorithm>
 
 QString HelpFolder() {
-    // A build tree keeps the topics in the source's resources; an install
-    // keeps them under share/merrowin.
-    QDir exe(QCoreApplication::applicationDirPath());
-    for (const QString& rel : {QStringLiteral("../share/merrowin/help"), QStringLiteral("help"),
-                               QStringLiteral(MERROWIN_SOURCE_DIR "/resources/help")}) {
-        QFileInfo fi(QDir::isAbsolutePath(rel) ? rel : exe.filePath(rel));
-        if (fi.isDir()) return fi.absoluteFilePath();
-    }
-    return {};
+    const std::string data = programfolder::DataFolder(programfolder::ExecutablePath());
+    if (data.empty()) return {};
+    return QDir(QString::fromStdString(data)).absoluteFilePath(QStringLiteral("help"));
 }
 
 QString HelpTopicFile(int context) {

@@ -4,8 +4,7 @@
 
 class QWidget;
 
-// The folder of the help topics: share/merrowin/help of an install, "help"
-// beside the executable, or the source tree's resources/help in a build tree.
+// The folder of the help topics: "help" in the program's data folder.
 QString HelpFolder();
 // The page shown for a help context number (resources/help/<n>.html); 0, or
 // a number without a page of its own, gives the contents (index.html).

@@ -43,6 +43,12 @@ std::string TQtLocale::LowerCase(const std::string& text) const {
     return ToStored(FromStored(text).toLower());
 }
 
+std::string TQtLocale::Country() const {
+    // The "C" locale and a bare language name no country.
+    if (FLocale.territory() == QLocale::AnyTerritory) return {};
+    return ToStored(QLocale::territoryToCode(FLocale.territory()));
+}
+
 std::string TQtLocale::ToCorePattern(const QString& qtPattern) {
     std::string out;
     const QString p = qtPattern;

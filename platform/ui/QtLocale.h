@@ -17,6 +17,7 @@ public:
     std::string ShortDateFormat() const override;
     std::string LongDateFormat() const override;
     std::string LowerCase(const std::string& text) const override;
+    std::string Country() const override;
 
     // A Qt date pattern with everything but d, M, y, quoted text and
     // separators removed (weekday and era letters, time parts).

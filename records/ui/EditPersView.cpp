@@ -69,10 +69,10 @@ void TEditPersView::Fill() {
 
 void TEditPersView::Store() {
     TPrimaryPagesView::Store();
-    P.Salutation = Text(U->Salutation);
-    P.FName = Text(U->FName);
-    P.MName = Text(U->MName);
-    P.LName = Text(U->LName);
+    Take(P.Salutation, U->Salutation);
+    Take(P.FName, U->FName);
+    Take(P.MName, U->MName);
+    Take(P.LName, U->LName);
 }
 
 void RegisterEditPersView() {

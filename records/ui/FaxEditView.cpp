@@ -29,6 +29,11 @@ TFaxEditView::TFaxEditView(TFaxEditDlg& presenter, QWidget* parent)
         Store();
         P.FaxFmtChange();
     });
+    QObject::connect(U->FaxNum, &TMaskEdit::MaskDropped, d, [this] {
+        if (Filling()) return;
+        Store();
+        P.FaxNumUnfit(Text(U->FaxNum));
+    });
     QObject::connect(U->CatSelect, &TCategoryPicture::Picked, d, [this](const TScreenPoint& at) {
         Store();
         P.CatSelectClick(at);
@@ -51,10 +56,10 @@ void TFaxEditView::Fill() {
 }
 
 void TFaxEditView::Store() {
-    P.FaxTitle = Text(U->FaxTitle);
-    P.FaxNum = Text(U->FaxNum);
+    Take(P.FaxTitle, U->FaxTitle);
+    Take(P.FaxNum, U->FaxNum);
     P.FaxFmt = U->FaxFmt->currentIndex();
-    P.FaxComment = Text(U->FaxComment);
+    Take(P.FaxComment, U->FaxComment);
 }
 
 void RegisterFaxEditView() {

@@ -67,12 +67,19 @@ void TMaskEdit::TypeText(const QString& typed) {
         if (FMask.IsInputPosition(i) && s[static_cast<size_t>(i)] != FMask.Blank())
             blankBefore = false;
     if (blankBefore) cursor = FMask.NextInputPosition(0);
-    for (QChar ch : typed) {
-        // Masks take digits and ASCII literals only.
-        if (ch.unicode() > 127) continue;
-        FMask.TypeChar(s, cursor, static_cast<char>(ch.unicode()));
+    const std::string t = typed.toStdString();
+    if (FMask.TypeText(s, cursor, t)) {
+        Apply(s, cursor);
+        return;
     }
-    Apply(s, cursor);
+    // A "+", a letter or a digit too many: keep everything as free text.
+    std::string free = FMask.Unfitted(s, cursor, t);
+    FMask = TEditMask();
+    FMaskText.clear();
+    setAcceptDrops(true);
+    // The cursor counts bytes of UTF-8; the line edit counts UTF-16 units.
+    Apply(free, static_cast<int>(QString::fromStdString(free.substr(0, cursor)).size()));
+    emit MaskDropped();
 }
 
 void TMaskEdit::ClearSelection() {

@@ -9,7 +9,9 @@
 // the text always shows every position of the mask, typed digits overwrite
 // the input positions from the cursor on, literals stay in place and cleared
 // positions show the blank character. With an empty mask it is a plain line
-// edit taking any text.
+// edit taking any text. Typed or pasted text the mask cannot hold is never
+// cut: the field drops its mask, keeps the text as typed and says so with
+// MaskDropped.
 class TMaskEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -26,6 +28,10 @@ public:
     void PasteText(const QString& text);
     void CutSelection();
     void ClearSelection();
+
+signals:
+    // Typed or pasted text did not fit the mask: the field is free text now.
+    void MaskDropped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

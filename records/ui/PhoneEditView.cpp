@@ -30,6 +30,11 @@ TPhoneEditView::TPhoneEditView(TPhoneEditDlg& presenter, QWidget* parent)
         Store();
         P.PhoneFmtChange();
     });
+    QObject::connect(U->PhoneNum, &TMaskEdit::MaskDropped, d, [this] {
+        if (Filling()) return;
+        Store();
+        P.PhoneNumUnfit(Text(U->PhoneNum));
+    });
     QObject::connect(U->CatSelect, &TCategoryPicture::Picked, d, [this](const TScreenPoint& at) {
         Store();
         P.CatSelectClick(at);
@@ -53,11 +58,11 @@ void TPhoneEditView::Fill() {
 }
 
 void TPhoneEditView::Store() {
-    P.PhoneTitle = Text(U->PhoneTitle);
-    P.PhoneNum = Text(U->PhoneNum);
+    Take(P.PhoneTitle, U->PhoneTitle);
+    Take(P.PhoneNum, U->PhoneNum);
     P.PhoneFmt = U->PhoneFmt->currentIndex();
-    P.Extension = Text(U->Extension);
-    P.PhoneComment = Text(U->PhoneComment);
+    Take(P.Extension, U->Extension);
+    Take(P.PhoneComment, U->PhoneComment);
 }
 
 void RegisterPhoneEditView() {

@@ -68,6 +68,17 @@ void TPrimaryPagesView::Bind(const TShared& shared, const std::vector<QWidget*>&
             FormatChanged(sender);
         });
     }
+    // Text the format cannot hold switches the page to "Free Format".
+    QObject::connect(u.PhoneNum, &TMaskEdit::MaskDropped, d, [this, &u] {
+        if (Filling()) return;
+        Store();
+        P.PhoneNumUnfit(Text(u.PhoneNum));
+    });
+    QObject::connect(u.FaxNum, &TMaskEdit::MaskDropped, d, [this, &u] {
+        if (Filling()) return;
+        Store();
+        P.FaxNumUnfit(Text(u.FaxNum));
+    });
 
     QObject::connect(W.CatSelect, &TCategoryPicture::Picked, d, [this](const TScreenPoint& at) {
         Store();
@@ -142,33 +153,33 @@ void TPrimaryPagesView::Fill() {
 
 void TPrimaryPagesView::Store() {
     Ui::PrimaryPages& u = W.Pages->Pages();
-    P.Title = Text(W.Title);
-    P.Comment = Text(W.Comment);
+    Take(P.Title, W.Title);
+    Take(P.Comment, W.Comment);
 
-    P.AddrTitle = Text(u.AddrTitle);
-    P.Addr = Text(u.Addr);
-    P.City = Text(u.City);
-    P.State = Text(u.State);
-    P.PostCode = Text(u.PostCode);
-    P.Country = Text(u.Country);
-    P.AddrComment = Text(u.AddrComment);
+    Take(P.AddrTitle, u.AddrTitle);
+    Take(P.Addr, u.Addr);
+    Take(P.City, u.City);
+    Take(P.State, u.State);
+    Take(P.PostCode, u.PostCode);
+    Take(P.Country, u.Country);
+    Take(P.AddrComment, u.AddrComment);
 
-    P.PhoneTitle = Text(u.PhoneTitle);
-    P.PhoneNum = Text(u.PhoneNum);
-    P.Extension = Text(u.Extension);
+    Take(P.PhoneTitle, u.PhoneTitle);
+    Take(P.PhoneNum, u.PhoneNum);
+    Take(P.Extension, u.Extension);
     P.PhoneFmt = u.PhoneFmt->currentIndex();
-    P.PhoneComment = Text(u.PhoneComment);
+    Take(P.PhoneComment, u.PhoneComment);
 
-    P.FaxTitle = Text(u.FaxTitle);
-    P.FaxNum = Text(u.FaxNum);
+    Take(P.FaxTitle, u.FaxTitle);
+    Take(P.FaxNum, u.FaxNum);
     P.FaxFmt = u.FaxFmt->currentIndex();
-    P.FaxComment = Text(u.FaxComment);
+    Take(P.FaxComment, u.FaxComment);
 
-    P.EMailTitle = Text(u.EMailTitle);
-    P.EMailAddr = Text(u.EMailAddr);
-    P.EMailComment = Text(u.EMailComment);
+    Take(P.EMailTitle, u.EMailTitle);
+    Take(P.EMailAddr, u.EMailAddr);
+    Take(P.EMailComment, u.EMailComment);
 
-    P.WebTitle = Text(u.WebTitle);
-    P.Web = Text(u.Web);
-    P.WebComment = Text(u.WebComment);
+    Take(P.WebTitle, u.WebTitle);
+    Take(P.Web, u.Web);
+    Take(P.WebComment, u.WebComment);
 }

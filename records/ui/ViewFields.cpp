@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QVariant>
+#include <algorithm>
 
 namespace viewfields {
 
@@ -10,6 +12,7 @@ void LimitLines(QPlainTextEdit* e, int max) {
         QString t = e->toPlainText();
         return t.size() + t.count(QLatin1Char('\n'));
     };
+    max = std::max(max, e->property(kFilledLength).toInt());
     if (storedLength() <= max) return;
     // The caller stores the text once it is cut back.
     QSignalBlocker quiet(e);

@@ -16,6 +16,9 @@ namespace viewfields {
 
 inline void Show(QLineEdit* e, const std::string& value) {
     QString t = FromStored(value);
+    // A line edit cuts a text longer than its limit, which is only meant to
+    // stop typing: a longer stored text raises it.
+    if (e->maxLength() < t.size()) e->setMaxLength(static_cast<int>(t.size()));
     if (e->text() != t) e->setText(t);
 }
 
@@ -35,8 +38,12 @@ inline std::string LinesToStored(const QString& text) {
     t.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return ToStored(t);
 }
+// The stored length of the text a multi-line box was filled with; LimitLines
+// never cuts below it.
+inline constexpr char kFilledLength[] = "filledLength";
 inline void Show(QPlainTextEdit* e, const std::string& value) {
     QString t = LinesFromStored(value);
+    e->setProperty(kFilledLength, static_cast<int>(t.size() + t.count(QLatin1Char('\n'))));
     if (e->toPlainText() != t) e->setPlainText(t);
 }
 
@@ -72,8 +79,25 @@ inline std::string Text(const QPlainTextEdit* e) {
     return LinesToStored(e->toPlainText());
 }
 
+// A widget's text goes into its presenter field only when it differs from
+// what the field shows, so a field the user did not touch keeps its stored
+// bytes (Windows-1252 text is not re-encoded).
+inline void Take(std::string& field, const QString& shown) {
+    if (FromStored(field) != shown) field = ToStored(shown);
+}
+inline void Take(std::string& field, const QLineEdit* e) {
+    Take(field, e->text());
+}
+inline void Take(std::string& field, const QComboBox* c) {
+    Take(field, c->currentText());
+}
+inline void Take(std::string& field, const QPlainTextEdit* e) {
+    if (LinesFromStored(field) != e->toPlainText()) field = Text(e);
+}
+
 // Keeps a multi-line box within max stored characters (a line break counts
-// as two, as it is stored): what was typed or pasted last is cut back.
+// as two, as it is stored), or within the length it was filled with when that
+// is longer: what was typed or pasted last is cut back.
 void LimitLines(QPlainTextEdit* e, int max);
 
 } // namespace viewfields

@@ -46,6 +46,10 @@ void SetErrorShower(TErrorShower shower) {
     Shower() = shower ? std::move(shower) : ShowBox;
 }
 
+void ShowError(const std::string& text, const std::string& caption) {
+    Shower()(text, caption);
+}
+
 void HandleAppException(std::exception_ptr error) {
     // A second error while the boxes are up (their own event loop runs) is
     // part of the same failure: the program is ending anyway.

@@ -19,6 +19,8 @@ void SetEndHook(std::function<void()> hook);
 void HandleAppException(std::exception_ptr error);
 using TErrorShower = std::function<void(const std::string& text, const std::string& caption)>;
 void SetErrorShower(TErrorShower shower);
+// Shows an error box through the same shower.
+void ShowError(const std::string& text, const std::string& caption);
 
 // Runs a handler; an exception it raises goes to HandleAppException.
 void Guarded(const std::function<void()>& handler);

@@ -4,6 +4,9 @@
 
 TDesktopApplication::TDesktopApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Merrowin");
+    // Ties the windows to the installed menu entry (Wayland's app id; on X11
+    // the window class is the application name, the entry's StartupWMClass).
+    setDesktopFileName("io.github.merrowin.Merrowin");
     // The program lives in the tray: a hidden main window is no reason to end.
     setQuitOnLastWindowClosed(false);
 }

@@ -1,10 +1,14 @@
 #include "shell/ui/DesktopServices.h"
 
+#include "comm/BrowserSettings.h"
+#include "printing/ui/PrinterSettingsQt.h"
 #include "shell/RecordKinds.h"
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
-    : Settings(settingsFile), Telephony(&Settings), Mail(Shell, Settings), Browser(Shell) {
+    : Settings(settingsFile), Telephony(&Settings, Shell), Mail(Shell, Settings),
+      BrowserTransport(Shell, TBrowserSettings::Read(Settings).DebugPort),
+      Browser(BrowserTransport, Shell) {
     Services.ProgramFolder = programFolder;
     Services.Settings = &Settings;
     Services.Clock = &Clock;
@@ -17,13 +21,9 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Images = &Images;
     Services.Mail = &Mail;
     Services.Browser = &Browser;
-    // The preferred browser of the settings; a program path is used as it
-    // stands (a name ending in ".exe" from an older settings file loses it).
-    Browser.SetDefaultServer(Settings.ReadString("Browser", "DDE", "IExplore"));
-    std::string path = Settings.ReadString("Browser", "Path", "");
-    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".exe") == 0)
-        path.resize(path.size() - 4);
-    Browser.SetDefaultApp(path);
+    TBrowserSettings::Read(Settings).ApplyTo(Browser);
+    Services.Printer = &Printer;
+    printersettings::Apply(Printer.Printer(), TPrinterSettings::Load(Settings));
     InstallServices(&Services);
     RegisterRecordKinds();
 }

@@ -4,13 +4,27 @@
 #include "shell/MainForm.h"
 #include "shell/ui/ItemImages.h"
 
+#include <algorithm>
+
 TItemListModel::TItemListModel(TMainForm& form, QObject* parent)
-    : QAbstractTableModel(parent), FForm(form), FRows(static_cast<int>(form.MainItems.size())) {}
+    : QAbstractTableModel(parent), FForm(form) {
+    Reset();
+}
 
 void TItemListModel::Reset() {
     beginResetModel();
     FRows = static_cast<int>(FForm.MainItems.size());
+    FRecords.clear();
+    for (const TListRow& row : FForm.MainItems)
+        FRecords.push_back(row.Data);
     endResetModel();
+}
+
+bool TItemListModel::StillShowsAnyOf(std::vector<const TKexObject*> before) const {
+    std::sort(before.begin(), before.end());
+    return std::any_of(FRecords.begin(), FRecords.end(), [&](const TKexObject* r) {
+        return r && std::binary_search(before.begin(), before.end(), r);
+    });
 }
 
 int TItemListModel::rowCount(const QModelIndex& parent) const {

@@ -9,11 +9,23 @@
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
 #include "shell/ui/MainWindow.h"
+#include "shell/ui/SignalPipe.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+// Checks while the end waits for cancelled dialogs to return.
+constexpr int kEndPollMs = 10;
+} // namespace
 
 TLogicForm::TLogicForm(ISettings& settings, QObject* parent)
     : QObject(parent), FSettings(settings) {}
@@ -36,10 +48,10 @@ bool TLogicForm::Create(const std::string& commandLine) {
     try {
         FForm->Create();
     } catch (...) {
-        // A partly read tree must never replace the file: end without saving it.
-        std::string text = ExceptionMessage(std::current_exception()) + ".";
-        QMessageBox::critical(nullptr, "Merrowin", FromStored(text));
+        // A partly read tree must never replace the file: end without saving
+        // it. An end asked for while the error is shown closes it.
         FEnded = true;
+        ShowError(ExceptionMessage(std::current_exception()) + ".", "Merrowin");
         try {
             FForm->Destroy(false); // the window state only
         } catch (...) {
@@ -105,17 +117,97 @@ void TLogicForm::OpenCommandLine(const std::string& commandLine) {
     Guarded([&] { FForm->OpenCommandLine(commandLine); });
 }
 
+int TLogicForm::Exec() {
+    FBaseLoopLevel = QThread::currentThread()->loopLevel() + 1;
+    int rc = QCoreApplication::exec();
+    FBaseLoopLevel = QThread::currentThread()->loopLevel();
+    return rc;
+}
+
+void TLogicForm::WatchEndRequests(TSignalPipe& pipe) {
+    connect(&pipe, &TSignalPipe::Raised, this, &TLogicForm::Exit);
+    // The session ends: as on File Exit.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, &TLogicForm::Exit);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &TLogicForm::Exit);
+}
+
+bool TLogicForm::AtRest() const {
+    return QThread::currentThread()->loopLevel() <= FBaseLoopLevel &&
+           !QApplication::activeModalWidget() && !QApplication::activePopupWidget();
+}
+
+void TLogicForm::CancelOpenDialogs() {
+    // Top down; a widget that refuses to close must not hold the end for ever.
+    for (int i = 0; i < 64; ++i) {
+        QWidget* w = QApplication::activePopupWidget();
+        if (!w) w = QApplication::activeModalWidget();
+        if (!w) return;
+        if (auto* dialog = qobject_cast<QDialog*>(w))
+            dialog->reject();
+        else
+            w->close();
+    }
+}
+
 void TLogicForm::Exit() {
-    if (FEnded) return;
+    if (!FWindow) return;
+    if (FEnded) {
+        // Asked again while the end's report is shown: close it.
+        CancelOpenDialogs();
+        return;
+    }
+    if (AtRest()) {
+        Finish();
+        return;
+    }
+    // A dialog's record is only undone once its dialog has returned to the
+    // command that opened it, so the end goes on from the event loop.
+    CancelOpenDialogs();
+    if (!FEndTimer) {
+        FEndTimer = new QTimer(this);
+        FEndTimer->setInterval(kEndPollMs);
+        connect(FEndTimer, &QTimer::timeout, this, [this] {
+            // What the cancelled commands do next may open another box.
+            CancelOpenDialogs();
+            if (!FEnded && AtRest()) Finish();
+        });
+    }
+    FEndTimer->start();
+}
+
+void TLogicForm::Finish() {
     FEnded = true;
+    if (FEndTimer) FEndTimer->stop();
     FWindow->SetEnding();
-    FWindow->SaveBars(FSettings);
-    try {
-        FForm->Destroy(true);
-    } catch (...) {
-        // Saving failed: say so; the old file is still intact.
-        std::string text = ExceptionMessage(std::current_exception()) + ".";
-        QMessageBox::critical(FWindow.get(), "Merrowin", FromStored(text));
+    std::vector<std::string> failures;
+    auto attempt = [&failures](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (...) {
+            std::string text = ExceptionMessage(std::current_exception()) + ".";
+            if (std::find(failures.begin(), failures.end(), text) == failures.end())
+                failures.push_back(text);
+        }
+    };
+    // The data first: nothing that happens to the settings may keep it from
+    // being saved, and a failed save leaves the old file whole.
+    attempt([this] { FDocument.Save(); });
+    // The toolbars and the window state go into the settings file in one
+    // write, at the end of the batch.
+    TSettingsBatch batch(FSettings);
+    attempt([this] { FWindow->SaveBars(FSettings); });
+    attempt([this] { FForm->Destroy(false); });
+    attempt([&batch] { batch.Commit(); });
+    FEndFailed = !failures.empty();
+    if (FEndFailed) {
+        std::string text;
+        for (const auto& f : failures) {
+            if (!text.empty()) text += "\n";
+            text += f;
+            std::fprintf(stderr, "merrowin: %s\n", f.c_str());
+        }
+        ShowError(text, "Merrowin");
     }
     if (FTray) FTray->hide();
     FWindow->close();

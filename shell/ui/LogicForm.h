@@ -8,9 +8,11 @@
 
 class TMainForm;
 class TMainWindow;
+class TSignalPipe;
 class ISettings;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 
 // The program's host: owns the document, the main window and the tray
 // icon, and ends the program by one ordinary path (data and window state
@@ -29,10 +31,22 @@ public:
     // Shows the main window unless the program starts hidden.
     void Start(bool hidden);
 
-    // The ordinary end: saves the data and the window state once, then
-    // says Finished. Later calls do nothing.
+    // Runs the event loop until the program ends.
+    int Exec();
+    // Ends the program when a signal in pipe arrives, when the session ends
+    // and when the event loop quits.
+    void WatchEndRequests(TSignalPipe& pipe);
+
+    // The ordinary end. Dialogs and menus still open are cancelled first (a
+    // new record whose dialog was open goes, as on Cancel) and the end waits
+    // until they have returned. Then the data is saved, then the settings;
+    // whatever could not be saved is reported once, and Finished follows in
+    // every case. A later call while the report is shown closes it; after
+    // that, calls do nothing.
     void Exit();
     bool Ended() const { return FEnded; }
+    // Something could not be saved at the end.
+    bool EndFailed() const { return FEndFailed; }
 
     // A second copy's command line.
     void OpenCommandLine(const std::string& commandLine);
@@ -54,6 +68,10 @@ signals:
 private:
     void BuildTray();
     void UpdateTrayTip();
+    // No dialog, menu or event loop of a command is open.
+    bool AtRest() const;
+    void CancelOpenDialogs();
+    void Finish();
 
     ISettings& FSettings;
     TContactStore FDocument;
@@ -62,4 +80,9 @@ private:
     QSystemTrayIcon* FTray = nullptr;
     QMenu* FTrayPopup = nullptr;
     bool FEnded = false;
+    bool FEndFailed = false;
+    // The event loop level at which no command is running: that of Exec, or
+    // none when the caller drives the events.
+    int FBaseLoopLevel = 0;
+    QTimer* FEndTimer = nullptr;
 };

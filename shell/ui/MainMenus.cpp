@@ -6,6 +6,7 @@
 #include "shell/MainForm.h"
 #include "shell/ui/AboutBox.h"
 #include "shell/ui/AppException.h"
+#include "shell/ui/FittedLabel.h"
 #include "shell/ui/ItemImages.h"
 #include "shell/ui/MainWindow.h"
 
@@ -97,7 +98,7 @@ void TMainWindow::BuildActions() {
         QKeySequence("Ctrl+D"))
         ->setIcon(ItemImage(13));
 
-    // File. Import, publish and printing are not available in this version.
+    // File. Import and publish are not available in this version.
     QAction* a = MakeAction("ImportBtn", tr("&Import..."),
                             tr("Import | Import data from another file type"), nullptr);
     a->setIcon(Art("import"));
@@ -107,10 +108,10 @@ void TMainWindow::BuildActions() {
                    nullptr);
     a->setIcon(Art("publish"));
     a->setEnabled(false);
-    a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), nullptr);
+    a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), [&f] { f.PrintBtnClick(); });
     a->setIcon(Art("print"));
-    a->setEnabled(false);
-    MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(), nullptr)->setEnabled(false);
+    MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(),
+               [&f] { f.PrinterSetupItemClick(); });
     MakeAction("Save1", tr("&Save"), tr("Save all changes"), [&f] { f.Save1Click(); });
     MakeAction("Revert1", tr("R&evert"), tr("Revert to the last saved data"),
                [&f] { f.Revert1Click(); });
@@ -251,6 +252,9 @@ void TMainWindow::BuildActions() {
         QAction* b =
             MakeAction(nb.Name, nb.Caption, target->toolTip(), [target] { target->trigger(); });
         b->setIcon(target->icon());
+        // A button shows the icon text; set with its "&", the button underlines
+        // the access key and answers Alt and that key.
+        b->setIconText(nb.Caption);
     }
 }
 
@@ -390,10 +394,12 @@ void TMainWindow::BuildToolbars() {
     });
     bulb->setIcon(Art("tip"));
     tips->addAction(bulb);
-    FTipLabel = new QLabel;
+    // The label's width does not follow the tip, so the arrows after it stay
+    // under the mouse while the user steps through the tips.
+    FTipLabel = new TFittedLabel(2, 440);
+    FTipLabel->setMinimumWidth(160);
     FTipLabel->setObjectName("TipLabel");
-    FTipLabel->setMinimumWidth(200);
-    FTipLabel->setTextFormat(Qt::PlainText);
+    FTipLabel->setContentsMargins(4, 0, 4, 0);
     tips->addWidget(FTipLabel);
     QAction* prev = MakeAction("TipPrev", tr("Previous Tip"), tr("Previous tip"), [this] {
         FForm.TipBar.Previous();
@@ -412,14 +418,20 @@ void TMainWindow::BuildToolbars() {
 }
 
 void TMainWindow::BuildStatusBar() {
-    const int widths[3] = {350, 75, 500};
+    // The panels share the bar in these proportions; a long text is cut with
+    // an ellipsis inside its own panel. The count panel never gets narrower
+    // than its text needs.
+    const int proportions[3] = {350, 75, 500};
     for (int i = 0; i < 3; ++i) {
-        FPanels[i] = new QLabel;
+        FPanels[i] = new TFittedLabel(1);
         FPanels[i]->setObjectName(QString("StatusPanel%1").arg(i));
-        FPanels[i]->setMinimumWidth(i == 1 ? widths[i] : 40);
-        FPanels[i]->setTextFormat(Qt::PlainText);
-        statusBar()->addWidget(FPanels[i], i == 1 ? 0 : widths[i]);
+        FPanels[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        FPanels[i]->setContentsMargins(3, 0, 3, 0);
+        statusBar()->addWidget(FPanels[i], proportions[i]);
     }
+    const int frame = 2 * FPanels[1]->frameWidth() + 6;
+    FPanels[1]->setMinimumWidth(
+        FPanels[1]->fontMetrics().horizontalAdvance(QStringLiteral("00000 item(s)")) + frame);
     statusBar()->setSizeGripEnabled(true);
 }
 

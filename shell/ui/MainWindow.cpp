@@ -6,6 +6,7 @@
 #include "platform/ui/QtText.h"
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
+#include "shell/ui/FittedLabel.h"
 #include "shell/ui/ItemImages.h"
 #include "shell/ui/ItemListModel.h"
 #include "shell/ui/ProgressWindow.h"
@@ -17,6 +18,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -110,8 +114,10 @@ void TMainWindow::BuildPanes() {
     connect(FTreeModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent) {
         if (parent.isValid() && !parent.parent().isValid()) FTree->expand(parent);
     });
-    connect(FTreeModel, &QAbstractItemModel::modelReset, this,
-            [this] { FTree->expand(FTreeModel->index(0, 0)); });
+    // A load, a paste or a sort keeps the part of the tree the user looks at.
+    connect(FTreeModel, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            &TMainWindow::HoldTreePlace);
+    connect(FTreeModel, &QAbstractItemModel::layoutChanged, this, &TMainWindow::RestoreTreePlace);
 
     FFilterList = new QListWidget;
     FFilterList->setObjectName("FilterListBox");
@@ -256,7 +262,44 @@ bool TMainWindow::PaneMayEdit(TPane pane, const QModelIndex& index) {
     return index.column() == 0;
 }
 
+bool TMainWindow::PaneKey(TPane pane, const QKeyEvent* e) {
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    const int key = e->key();
+    if ((key == Qt::Key_Menu && mods == Qt::NoModifier) ||
+        (key == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+        OpenPopupFromKeyboard(pane);
+        return true;
+    }
+    const char* command = nullptr;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::AltModifier)
+        command = "ListPaneProps";
+    else if (key == Qt::Key_Delete && mods == Qt::NoModifier)
+        command = "DeleteBtn"; // asks first, as Shift+Del does
+    if (!command) return false;
+    FForm.SetActivePane(pane);
+    Command(command)->trigger();
+    return true;
+}
+
+void TMainWindow::OpenPopupFromKeyboard(TPane pane) {
+    FForm.SetActivePane(pane);
+    QAbstractItemView* view =
+        pane == TPane::Folders ? static_cast<QAbstractItemView*>(FTree) : ActiveListView();
+    QModelIndex at = pane == TPane::Folders ? FTree->currentIndex()
+                                            : FListModel->index(FForm.FirstSelectedRow(), 0);
+    // The menu opens beside the entry it is for, as a right click there would.
+    QPoint local(0, 0);
+    if (at.isValid()) {
+        view->scrollTo(at);
+        QRect r = view->visualRect(at);
+        local = QPoint(r.left() + qMin(r.width() / 2, 40), r.center().y());
+    }
+    PaneContextMenu(pane, view->viewport()->mapToGlobal(local), at);
+}
+
 void TMainWindow::PaneContextMenu(TPane pane, const QPoint& globalPos, const QModelIndex& at) {
+    // The desktop may follow the Menu key with a request of its own.
+    if (FListPopup->isVisible()) return;
     bool open = false;
     Guarded([&] {
         open = pane == TPane::Folders ? FForm.FoldersRightClick(FTreeModel->NodeAt(at))
@@ -377,11 +420,25 @@ void TMainWindow::BeginEditRow(int row) {
 }
 
 void TMainWindow::ListChanged() {
+    // A refill in place (a rename, an edit, a paste, a delete) keeps the list
+    // where it was; the rows of another node start at the top.
+    QAbstractItemView* view = ActiveListView();
+    const std::vector<const TKexObject*> before = FListModel->Records();
+    const int h = view->horizontalScrollBar()->value();
+    const int v = view->verticalScrollBar()->value();
     {
         TSyncGuard guard(FSyncing);
         FListModel->Reset();
     }
     ListSelectionChanged();
+    if (FListModel->StillShowsAnyOf(before)) {
+        view->doItemsLayout();
+        view->horizontalScrollBar()->setValue(h);
+        view->verticalScrollBar()->setValue(v);
+    } else {
+        view->scrollToTop();
+        view->horizontalScrollBar()->setValue(0);
+    }
 }
 
 void TMainWindow::ListSelectionChanged() {
@@ -410,6 +467,16 @@ void TMainWindow::FocusPane(TPane pane) {
         FTree->setFocus();
     else
         ActiveListView()->setFocus();
+}
+
+void TMainWindow::HoldTreePlace() {
+    FTreeAnchor = QPersistentModelIndex(FTree->indexAt(QPoint(1, 1)));
+}
+
+void TMainWindow::RestoreTreePlace() {
+    // The model carried the anchor over to the same record's node.
+    if (FTreeAnchor.isValid()) FTree->scrollTo(FTreeAnchor, QAbstractItemView::PositionAtTop);
+    FTreeAnchor = QPersistentModelIndex();
 }
 
 void TMainWindow::StatusChanged() {
@@ -505,7 +572,13 @@ TWinSetup TMainWindow::GetSetup() const {
     return s;
 }
 
-void TMainWindow::ApplySetup(const TWinSetup& setup) {
+void TMainWindow::ApplySetup(const TWinSetup& wanted) {
+    std::vector<TScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->availableGeometry();
+        screens.push_back({g.x(), g.y(), g.width(), g.height()});
+    }
+    const TWinSetup setup = TMainWinState::PlacedOnScreens(wanted, screens);
     move(setup.Left, setup.Top);
     resize(setup.Width, setup.Height);
     (FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth) = setup.Split;

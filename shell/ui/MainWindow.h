@@ -4,6 +4,7 @@
 #include "shell/ui/PaneViews.h"
 
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <QTimer>
 #include <map>
 #include <string>
@@ -12,6 +13,7 @@ class TMainForm;
 class TTreeModel;
 class TItemListModel;
 class TProgressWindow;
+class TFittedLabel;
 class ISettings;
 class QAction;
 class QActionGroup;
@@ -24,6 +26,7 @@ class QSplitter;
 class QStackedWidget;
 class QToolBar;
 class QItemSelection;
+class QKeyEvent;
 
 // The main window "Merrowin:": the folder tree and the item list with their
 // menus, toolbars and status bar, over the TMainForm presenter. It shows what
@@ -90,6 +93,9 @@ private:
     void PaneDrop(TPane pane, const QMimeData* data, const QModelIndex& at) override;
     void PaneStartDrag(TPane pane) override;
     bool PaneMayEdit(TPane pane, const QModelIndex& index) override;
+    bool PaneKey(TPane pane, const QKeyEvent* e) override;
+    // The popup for the pane's current entry, as the Menu key opens it.
+    void OpenPopupFromKeyboard(TPane pane);
 
     void BuildPanes();
     void BuildActions();
@@ -112,6 +118,10 @@ private:
     void SplitterMoved(int pos);
     void ApplyViewStyle();
     void FirstShow();
+    // The tree's top visible node before a change of its layout, and the
+    // tree scrolled back to it afterwards.
+    void HoldTreePlace();
+    void RestoreTreePlace();
 
     TMainForm& FForm;
     TTreeModel* FTreeModel = nullptr;
@@ -123,7 +133,7 @@ private:
     QStackedWidget* FLeftStack = nullptr;
     QStackedWidget* FListStack = nullptr;
     QSplitter* FSplitter = nullptr;
-    QLabel* FPanels[3] = {};
+    TFittedLabel* FPanels[3] = {};
     QMenu* FListPopup = nullptr;
     QActionGroup* FViewMenuGroup = nullptr;
     QActionGroup* FViewButtonGroup = nullptr;
@@ -131,10 +141,11 @@ private:
     QAction* FBarItems[4] = {};
     QAction* FStatusBarItem = nullptr;
     QLineEdit* FFindEdit = nullptr;
-    QLabel* FTipLabel = nullptr;
+    TFittedLabel* FTipLabel = nullptr;
     QTimer FSearchTime;
     TProgressWindow* FProgress = nullptr;
     std::map<std::string, QAction*> FCommands;
+    QPersistentModelIndex FTreeAnchor;
 
     std::string FCommandLine;
     bool FFirstShow = true;

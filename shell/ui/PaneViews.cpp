@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 
@@ -37,6 +38,17 @@ template <typename Base>
 void TPaneView<Base>::focusInEvent(QFocusEvent* e) {
     Base::focusInEvent(e);
     FHost.PaneFocused(FPane);
+}
+
+template <typename Base>
+void TPaneView<Base>::keyPressEvent(QKeyEvent* e) {
+    // While a label is edited its editor has the keys: Delete and the rest
+    // are the host's only between edits.
+    if (this->state() != QAbstractItemView::EditingState && FHost.PaneKey(FPane, e)) {
+        e->accept();
+        return;
+    }
+    Base::keyPressEvent(e);
 }
 
 template <typename Base>

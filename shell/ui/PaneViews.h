@@ -7,6 +7,7 @@
 #include <QTreeView>
 #include <functional>
 
+class QKeyEvent;
 class QMimeData;
 
 // What the two panes' views report to the window that hosts them.
@@ -20,6 +21,8 @@ public:
     virtual void PaneStartDrag(TPane pane) = 0;
     // Whether the label at index may be edited in place.
     virtual bool PaneMayEdit(TPane pane, const QModelIndex& index) = 0;
+    // A key the pane itself does not use; true when the host took it.
+    virtual bool PaneKey(TPane pane, const QKeyEvent* e) = 0;
 };
 
 // Paints the tree's and the list's pictures (image, selected image, due
@@ -62,6 +65,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;

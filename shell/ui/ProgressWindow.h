@@ -16,6 +16,8 @@ public:
     void Sync();
 
 private:
+    void Centre();
+
     const TProgressForm& FForm;
     QLabel* FAction;
     QProgressBar* FBar;

@@ -69,10 +69,26 @@ Qt::ItemFlags TTreeModel::flags(const QModelIndex& index) const {
 }
 
 void TTreeModel::UpdateBegun() {
-    beginResetModel();
+    // Nothing is told until the update ends, and nodes may be deleted and
+    // made anew meanwhile (a revert): remember each held index by the records
+    // on its path, not by its node.
+    emit layoutAboutToBeChanged();
+    FHeldIndexes = persistentIndexList();
+    FHeldKeys.clear();
+    for (const QModelIndex& idx : FHeldIndexes)
+        FHeldKeys.append(TNodeKey(NodeAt(idx)));
 }
+
 void TTreeModel::UpdateEnded() {
-    endResetModel();
+    QModelIndexList now;
+    for (qsizetype i = 0; i < FHeldIndexes.size(); ++i) {
+        TTreeNode* n = FHeldKeys[i].Find(FTree);
+        now.append(n ? createIndex(n->Index(), FHeldIndexes[i].column(), n) : QModelIndex());
+    }
+    changePersistentIndexList(FHeldIndexes, now);
+    FHeldIndexes.clear();
+    FHeldKeys.clear();
+    emit layoutChanged();
 }
 
 void TTreeModel::NodeInserting(TTreeNode* parent, int index) {

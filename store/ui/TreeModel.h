@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/NodeKey.h"
 #include "store/TreeObserver.h"
 
 #include <QAbstractItemModel>
@@ -9,8 +10,10 @@ class TTreeNode;
 
 // An item model over the core tree: one column, the node's label, its image
 // index (Qt::UserRole), overlay (Qt::UserRole + 1), selected image and state
-// bullet. It follows the tree's
-// notifications, so it never holds state of its own.
+// bullet. It follows the tree's notifications, so it never holds state of its
+// own. A bulk update of the tree (a load, a paste, a revert) is one layout
+// change, never a reset: the views' expanded branches, current node and
+// selection are persistent indexes that the model carries over by record.
 class TTreeModel : public QAbstractItemModel, private ITreeObserver {
     Q_OBJECT
 public:
@@ -48,6 +51,9 @@ private:
     void NodeChanged(TTreeNode* node) override;
 
     TTreeNodes& FTree;
+    // The persistent indexes held over a bulk update, and the nodes they named.
+    QModelIndexList FHeldIndexes;
+    QList<TNodeKey> FHeldKeys;
     QList<QPersistentModelIndex> FLayoutParents;
     QModelIndexList FPersistentBefore;
     QList<TTreeNode*> FPersistentNodes;

@@ -1,5 +1,4 @@
 #include "platform/ArgumentText.h"
-#include "platform/DesktopBrowserLink.h"
 #include "platform/DesktopMailSystem.h"
 #include "platform/IniFile.h"
 #include "platform/PosixShell.h"
@@ -54,22 +53,6 @@ TEST(DesktopMail, FaxNumbersGoThroughTheGatewayOrFail) {
     ASSERT_EQ(shell.Calls.size(), 1u);
     EXPECT_EQ(TPosixShell::SplitArguments(shell.Calls[0].Parameters).back(),
               "5551234567@fax.example.net");
-}
-
-TEST(DesktopBrowser, OpensInTheConfiguredBrowserOrTheDesktopDefault) {
-    TRecordingShell shell;
-    TDesktopBrowserLink link(shell);
-    std::string reply;
-    link.OpenURL("http://example.org/a b", reply);
-    link.SetDefaultApp("/usr/bin/firefox");
-    link.OpenURL("http://example.org/", reply);
-    ASSERT_EQ(shell.Calls.size(), 2u);
-    EXPECT_EQ(shell.Calls[0].File, "http://example.org/a b");
-    EXPECT_EQ(shell.Calls[1].File, "/usr/bin/firefox");
-    EXPECT_EQ(TPosixShell::SplitArguments(shell.Calls[1].Parameters), Words{"http://example.org/"});
-    std::string address = "x", title = "y";
-    link.GetURL(address, title);
-    EXPECT_TRUE(address.empty() && title.empty());
 }
 
 } // namespace

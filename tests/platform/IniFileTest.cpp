@@ -1,7 +1,10 @@
 #include "platform/IniFile.h"
 
+#include "platform/Errors.h"
+#include "platform/FileIO.h"
 #include "support/TestServices.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +70,32 @@ TEST(IniFile, MissingFileReadsEmptyAndIsCreatedOnFirstWrite) {
     EXPECT_EQ(ReadText(dir.File("kex.ini")), "");
     ini.WriteInteger("A", "b", 1);
     EXPECT_EQ(ReadText(dir.File("kex.ini")), "[A]\r\nb=1\r\n");
+}
+
+ssize_t FailingRead(int, void*, size_t) {
+    errno = EIO;
+    return -1;
+}
+
+TEST(IniFile, AFileThatCouldNotBeReadGivesDefaultsAndIsNeverOverwritten) {
+    TTempDir dir;
+    const std::string text = "[WinState]\r\nNorm_Left=12\r\n";
+    WriteText(dir.File("kex.ini"), text);
+    fileio::testing::SetReadFunction(FailingRead);
+    TIniFile ini(dir.File("kex.ini"));
+    fileio::testing::SetReadFunction(nullptr);
+    EXPECT_EQ(ini.ReadInteger("WinState", "Norm_Left", 0), 0);
+    try {
+        ini.WriteInteger("WinState", "Norm_Left", 40);
+        FAIL() << "no error raised";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Where(), dir.File("kex.ini") + ": Disk read error");
+    }
+    EXPECT_EQ(ReadText(dir.File("kex.ini")), text);
+    // Once it reads again, writing works again.
+    ini.Reload();
+    ini.WriteInteger("WinState", "Norm_Left", 40);
+    EXPECT_EQ(ReadText(dir.File("kex.ini")), "[WinState]\r\nNorm_Left=40\r\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/PosixShell.h"
 
+#include "platform/MessageBox.h"
 #include "support/TestServices.h"
 
 #include <cerrno>
@@ -164,6 +165,152 @@ TEST(PosixShell, StartedProgramLeavesNoChildBehind) {
     errno = 0;
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+// --- failures told to the user ------------------------------------------------------
+
+// A shell whose failures are collected, watching what it starts for two
+// seconds (collected without an event loop).
+class ToldShell {
+public:
+    explicit ToldShell(std::string opener = "xdg-open", int watchMs = 2000)
+        : Shell(std::move(opener)) {
+        Shell.SetReporter([this](const std::string& text) { Told.push_back(text); });
+        Shell.SetWatcher([](int) {}, watchMs);
+    }
+    // Every watch ended, what was told.
+    std::vector<std::string> Settled() {
+        EXPECT_EQ(Shell.CollectAll(5000), 0);
+        return Told;
+    }
+    TPosixShell Shell;
+    std::vector<std::string> Told;
+};
+
+// A program that exits with code after a moment, as a desktop opener that
+// looked for a handler does.
+std::string MakeExiting(const TTempDir& dir, const std::string& name, const std::string& exit) {
+    std::string path = dir.File(name);
+    WriteText(path, "#!/bin/sh\nsleep 0.2\n" + exit + "\n");
+    ::chmod(path.c_str(), 0755);
+    return path;
+}
+
+TEST(PosixShell, AnOpenerThatFailsSoonAfterItsStartIsToldWithWhatAndWhy) {
+    TTempDir tmp;
+    struct TCase {
+        const char* Target;
+        const char* Exit;
+        std::string Told; // "" nothing
+    };
+    const TCase cases[] = {
+        {"tel:+4930123", "exit 3",
+         "Could not dial +4930123.\n\nNo program on this desktop handles \"tel:\" addresses."},
+        {"mailto:a@b.org?subject=x", "exit 3",
+         "Could not open a message to a@b.org.\n\nNo program on this desktop handles "
+         "\"mailto:\" addresses."},
+        {"https://example.org/", "exit 4",
+         "Could not open https://example.org/ in the web browser.\n\nThe program that handles "
+         "it reported a failure."},
+        {"/srv/letter.odt", "exit 3",
+         "Could not open the document \"/srv/letter.odt\".\n\nNo program on this desktop "
+         "opens files of this kind."},
+        {"/srv/gone.odt", "exit 2",
+         "Could not open the document \"/srv/gone.odt\".\n\nThe file does not exist."},
+        {"/srv/secret.odt", "exit 5",
+         "Could not open the document \"/srv/secret.odt\".\n\nYou may not read the file."},
+        {"callto:555", "exit 1",
+         "Could not dial 555.\n\n\"" + tmp.File("opener") + "\" did not understand the request."},
+        {"/srv/odd.odt", "exit 9",
+         "Could not open the document \"/srv/odd.odt\".\n\n\"" + tmp.File("opener") +
+             "\" ended with exit code 9 right after it started."},
+        {"/srv/fine.odt", "exit 0", ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Target);
+        ToldShell told(MakeExiting(tmp, "opener", c.Exit));
+        ASSERT_TRUE(told.Shell.Open(c.Target, "", "", 1)); // handed on: the failure comes later
+        EXPECT_EQ(told.Shell.Watched(), 1);
+        auto texts = told.Settled();
+        EXPECT_EQ(texts, c.Told.empty() ? Words{} : Words{c.Told});
+    }
+}
+
+TEST(PosixShell, AProgramEndingBadlyAtOnceIsToldButOneStillRunningIsLeftAlone) {
+    TTempDir tmp;
+    struct TCase {
+        const char* Exit;
+        const char* Why; // "" nothing told
+    };
+    const TCase cases[] = {
+        {"exit 2", "ended with exit code 2 right after it started."},
+        {"kill -TERM $$", "was ended by signal 15"},
+        {"exit 0", ""},
+        {"sleep 4", ""}, // still running when the watch ends
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Exit);
+        std::string tool = MakeExiting(tmp, "tool", c.Exit);
+        ToldShell told("xdg-open", 2000);
+        ASSERT_TRUE(told.Shell.Open(tool, "--go", "", 1));
+        auto texts = told.Settled();
+        if (!*c.Why) {
+            EXPECT_EQ(texts, Words{});
+            continue;
+        }
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].rfind("Could not start \"" + tool + "\".\n\n\"" + tool + "\" ", 0), 0u)
+            << texts[0];
+        EXPECT_NE(texts[0].find(c.Why), std::string::npos) << texts[0];
+    }
+    // No watcher is left behind as a zombie.
+    errno = 0;
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+}
+
+TEST(PosixShell, FailuresAtTheStartAreToldAtOnce) {
+    TTempDir tmp;
+    std::string recorder = MakeRecorder(tmp, "record");
+    std::string plain = tmp.File("plain.sh");
+    WriteText(plain, "#!/bin/sh\n");
+    ::chmod(plain.c_str(), 0644);
+    std::string broken = tmp.File("broken");
+    WriteText(broken, "#!/no/such/interpreter\n");
+    ::chmod(broken.c_str(), 0755);
+    ToldShell told(tmp.File("no-such-opener"));
+
+    EXPECT_FALSE(told.Shell.Open(recorder, "a", tmp.File("gone"), 1));
+    EXPECT_FALSE(told.Shell.Open("tel:555", "", "", 1));
+    EXPECT_FALSE(told.Shell.Start({"no-such-dialer-program", "555"}, "", "dial 555"));
+    EXPECT_FALSE(told.Shell.Open("", "", "", 1)); // nothing asked, nothing told
+    EXPECT_FALSE(told.Shell.Start({plain}, "", "start it"));
+    EXPECT_FALSE(told.Shell.Start({broken}, "", "start it"));
+    EXPECT_EQ(told.Shell.Watched(), 0);
+    EXPECT_EQ(told.Told,
+              (Words{"Could not start \"" + recorder + "\".\n\nIts working folder \"" +
+                         tmp.File("gone") + "\" cannot be used: No such file or directory.",
+                     "Could not dial 555.\n\nThe desktop's opener \"" + tmp.File("no-such-opener") +
+                         "\" was not found.",
+                     "Could not dial 555.\n\n\"no-such-dialer-program\" was not found.",
+                     "Could not start it.\n\n\"" + plain + "\" was not found.",
+                     "Could not start it.\n\n\"" + broken +
+                         "\" cannot be started: No such file or directory."}));
+}
+
+TEST(PosixShell, WithoutAReporterTheServicesMessageBoxTellsAndWithoutAWatcherNothingWaits) {
+    TTestServices svc;
+    TTempDir tmp;
+    TPosixShell shell(tmp.File("no-such-opener"));
+    EXPECT_FALSE(shell.Open("tel:555", "", "", 1));
+    ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+    EXPECT_EQ(svc.Views.Boxes[0].Caption, "Merrowin");
+    EXPECT_EQ(svc.Views.Boxes[0].Type, mb::Ok | mb::IconError);
+    EXPECT_EQ(svc.Views.Boxes[0].Text.rfind("Could not dial 555.", 0), 0u);
+
+    TPosixShell unwatched(MakeExiting(tmp, "opener", "exit 3"));
+    ASSERT_TRUE(unwatched.Open("tel:555", "", "", 1));
+    EXPECT_EQ(unwatched.Watched(), 0);
 }
 
 } // namespace

@@ -110,3 +110,104 @@ TEST(EditMask, ChangingTheMaskKeepsTheEnteredDigits) {
     EXPECT_EQ(sweden.Refit(usa, "(555)123-4567"), "55 51 23 45");
     EXPECT_EQ(usa.Refit(free, ""), "(___)___-____");
 }
+
+TEST(EditMask, TypedTextThatDoesNotFitIsRefusedWhole) {
+    struct Case {
+        int Format;
+        std::string Before; // typed first; Text goes in at the cursor after it
+        std::string Text;
+        bool Fits;
+        std::string Shown; // after Text: the masked field, or the free text
+    } cases[] = {
+        {0, "", "(555) 123-4567", true, "(555)123-4567"},
+        {0, "", "555.123.4567", true, "(555)123-4567"},
+        {0, "", "(555)123-4567", true, "(555)123-4567"},
+        {2, "", "+45 12 34 56 78", true, "+45 12 34 56 78"}, // the display as it is
+        {0, "555", "1234567", true, "(555)123-4567"},
+        // A "+", a letter or a digit too many: nothing is cut.
+        {4, "", "+49 30 1234567", false, "+49 30 1234567"},
+        {0, "", "+1 555 123 4567", false, "+1 555 123 4567"},
+        {0, "", "55512345678", false, "55512345678"},
+        {0, "5551234567", "8", false, "55512345678"},
+        {0, "555", "x", false, "555x"},
+        {3, "", "06 12 34 56 78", false, "06 12 34 56 78"},
+        {1, "030", " 1234567", true, "030 1234567"},
+    };
+    for (const Case& c : cases) {
+        TEditMask m(PhoneFormatMask(c.Format));
+        std::string text = m.EmptyText();
+        int cursor = 0;
+        ASSERT_TRUE(m.TypeText(text, cursor, c.Before)) << c.Before;
+        const std::string before = text;
+        const int cursorBefore = cursor;
+        const bool fits = m.TypeText(text, cursor, c.Text);
+        EXPECT_EQ(fits, c.Fits) << PhoneFormatMasks[c.Format].Name << " " << c.Text;
+        if (fits) {
+            EXPECT_EQ(text, c.Shown) << c.Text;
+            continue;
+        }
+        EXPECT_EQ(text, before) << "a refused text changes nothing: " << c.Text;
+        EXPECT_EQ(cursor, cursorBefore);
+        std::string free = m.Unfitted(text, cursor, c.Text);
+        EXPECT_EQ(free, c.Shown) << c.Text;
+        EXPECT_EQ(cursor, static_cast<int>(c.Shown.size())) << c.Text;
+    }
+}
+
+TEST(EditMask, UnfittedTextGoesWhereTheCursorStood) {
+    TEditMask usa(kUsa);
+    std::string t = usa.Apply("5551234");
+    int cursor = 5; // between "(555)" and "123"
+    EXPECT_EQ(usa.Unfitted(t, cursor, "+1 "), "555+1 1234");
+    EXPECT_EQ(cursor, 6);
+}
+
+TEST(PhoneFormats, EachCountryStartsOnItsOwnEntryAndOthersOnFreeFormat) {
+    const std::pair<const char*, const char*> cases[] = {{"US", "USA"},
+                                                         {"CA", "USA"},
+                                                         {"DK", "Denmark"},
+                                                         {"FR", "France"},
+                                                         {"DE", "Germany"},
+                                                         {"IT", "Italy"},
+                                                         {"NL", "Netherlands"},
+                                                         {"NO", "Norway"},
+                                                         {"ES", "Spain"},
+                                                         {"SE", "Sweden"},
+                                                         {"GB", "United Kingdom"},
+                                                         {"PL", "Free Format"},
+                                                         {"AT", "Free Format"},
+                                                         {"", "Free Format"},
+                                                         {"U", "Free Format"},
+                                                         {"USA", "Free Format"}};
+    for (const auto& [country, entry] : cases)
+        EXPECT_STREQ(PhoneFormatMasks[PhoneFormatForCountry(country)].Name, entry) << country;
+}
+
+TEST(PhoneFormats, ChoosingAFormatKeepsTheNumberOrFallsBackToFreeFormat) {
+    struct Case {
+        int From;
+        std::string Number; // as the field shows it under From
+        int Chosen;
+        int Format; // the list afterwards
+        std::string Shown;
+    } cases[] = {
+        {kFreeFormat, "5551234567", 0, 0, "(555)123-4567"},
+        {kFreeFormat, "030 1234567", 4, 4, "(030 12) 34567"},
+        {0, "(555)123-4567", 4, 4, "(555 12) 34567"},
+        {0, "(555)123-4567", kFreeFormat, kFreeFormat, "5551234567"},
+        // What the chosen format cannot hold stays, under "Free Format".
+        {kFreeFormat, "+49 30 1234567", 4, kFreeFormat, "+49 30 1234567"},
+        {kFreeFormat, "0221 12345 ext. 7", 4, kFreeFormat, "0221 12345 ext. 7"},
+        {0, "(555)123-4567", 2, kFreeFormat, "5551234567"}, // Denmark has 8 positions
+        {kFreeFormat, "", 3, 3, "16-__-__-__-__"},
+    };
+    for (const Case& c : cases) {
+        int format = c.Chosen;
+        std::string mask = PhoneFormatMask(c.From);
+        std::string number = c.Number;
+        ChooseFormat(format, mask, number);
+        EXPECT_EQ(format, c.Format) << c.Number << " as " << PhoneFormatMasks[c.Chosen].Name;
+        EXPECT_EQ(mask, PhoneFormatMask(c.Format)) << c.Number;
+        EXPECT_EQ(number, c.Shown) << c.Number << " as " << PhoneFormatMasks[c.Chosen].Name;
+    }
+}

@@ -168,7 +168,7 @@ TEST_F(DialogFixture, PersonPropertiesLoadAndUpdateThePickedItems) {
     EXPECT_EQ(p.FindItem("Mail", kindEMail)->GetTarget(), "ann@example.org");
     EXPECT_EQ(p.PrimaryWeb(), "");
     EXPECT_EQ(p.ItemCount(), 4);
-    EXPECT_EQ(p.GetTarget(), "Ms. Ann Lee");
+    EXPECT_EQ(p.GetTarget(), ""); // no name changed
 }
 
 TEST_F(DialogFixture, RecordWithOnlyWebsiteChildrenOpensWithEmptyPages) {
@@ -196,9 +196,13 @@ TEST_F(DialogFixture, NewOrganizationStoresFilledPagesAndSkipsTheOthers) {
         EXPECT_EQ(d.FaxNumMask, "");
         EXPECT_EQ(d.FaxNum, "5559876543"); // the digits stay, the USA literals go
         EXPECT_EQ(d.PhoneNumMask, PhoneFormatMask(0));
-        d.PhoneFmt = 2;
+        d.PhoneFmt = 2; // Denmark: 8 digits
         d.PhoneFmtChange("PhoneFmt");
-        EXPECT_EQ(d.PhoneNum, "+45 55 51 23 45");
+        EXPECT_EQ(d.PhoneFmt, kFreeFormat);
+        EXPECT_EQ(d.PhoneNum, "5551234567");
+        d.PhoneFmt = 4; // Germany: room for all 10
+        d.PhoneFmtChange("PhoneFmt");
+        EXPECT_EQ(d.PhoneNum, "(555 12) 34567");
         d.FaxNum = "+44 1632 960000";
         d.Web = "www.acme.example"; // no scheme: no website
         return mrOk;
@@ -230,7 +234,7 @@ TEST_F(DialogFixture, OrganizationPropertiesCreateAnAddressForANewTitleWithoutTe
     EXPECT_EQ(o.PrimaryPhone(), "Desk");
 }
 
-TEST(PersonDialog, LeavingTheTitleFillsTheNamesFromItsWords) {
+TEST(PersonDialog, LeavingAChangedTitleFillsTheNamesFromItsWords) {
     struct Case {
         const char* Title;
         const char* First;
@@ -238,9 +242,18 @@ TEST(PersonDialog, LeavingTheTitleFillsTheNamesFromItsWords) {
         const char* Last;
     };
     const Case cases[] = {
-        {"Mary Ann Smith", "Mary", "Ann", "Smith"},       {"Smith", "f", "m", "l"},
-        {"Mary Ann Lee Smith", "Mary", "Ann", "Lee"},     {"Smith, John", "Smith", "m", "John"},
+        {"Mary Ann Smith", "Mary", "Ann", "Smith"},
+        {"Smith", "f", "m", "l"},
+        {"Mary Ann Lee Smith", "Mary", "Ann", "Lee"},
         {"\"Mary Ann\" Smith", "Mary Ann", "m", "Smith"},
+        // A comma right after the first word: last name first.
+        {"Smith, John", "John", "m", "Smith"},
+        {"Keller, Anna Maria", "Anna", "Maria", "Keller"},
+        {"Keller,Anna", "Anna", "m", "Keller"},
+        {"\"van Dijk\", Anna", "Anna", "m", "van Dijk"},
+        {"Keller,", "", "m", "Keller"}, // the empty word after the comma counts
+        // A comma further on is only a separator.
+        {"Anna Keller, Jr.", "Anna", "Keller", "Jr."},
     };
     for (const Case& c : cases) {
         TEditPersDlg d;
@@ -252,5 +265,153 @@ TEST(PersonDialog, LeavingTheTitleFillsTheNamesFromItsWords) {
         EXPECT_EQ(d.FName, c.First) << c.Title;
         EXPECT_EQ(d.MName, c.Middle) << c.Title;
         EXPECT_EQ(d.LName, c.Last) << c.Title;
+    }
+}
+
+TEST_F(DialogFixture, LeavingTheTitleUnchangedKeepsTheNames) {
+    // Names that do not follow from the title: passing through it, as Tab
+    // does, must leave them be.
+    auto& p =
+        Create<TPersonObject>(kindPerson, "Keller, Anna", "{Pers}~~Anna~~B.~~Keller~~~~~~~~~~~~0");
+    Script<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
+        d.TitleExit();
+        EXPECT_EQ(d.FName, "Anna");
+        EXPECT_EQ(d.MName, "B.");
+        EXPECT_EQ(d.LName, "Keller");
+        d.Title = "Anna Berta Keller";
+        d.TitleExit();
+        EXPECT_EQ(d.MName, "Berta");
+        // Typed over after the split, the names stay the user's own when the
+        // focus passes the same title again.
+        d.MName = "B.";
+        d.TitleExit();
+        EXPECT_EQ(d.MName, "B.");
+        return mrOk;
+    });
+    p.EditProperties();
+    EXPECT_EQ(p.MiddleName(), "B.");
+
+    auto& fresh = Create<TPersonObject>(kindPerson, "New Person");
+    Script<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
+        d.TitleExit();
+        EXPECT_EQ(d.FName + d.LName, "");
+        return mrOk;
+    });
+    ASSERT_TRUE(fresh.EditNew(fresh.GetNode()));
+    EXPECT_EQ(fresh.FirstName() + fresh.LastName(), "");
+}
+
+TEST_F(DialogFixture, PropertiesComposeTheTargetOnlyWhenANameOfItChanges) {
+    struct Case {
+        const char* Field; // what the user changes, "" for nothing
+        const char* Target;
+    };
+    const Case cases[] = {
+        {"", "Anna Keller"}, // as the column import made it
+        {"MName", "Anna Keller"},
+        {"Salutation", "Ms. Anna Keller"},
+        {"LName", " Anna Kellner"},
+    };
+    for (const Case& c : cases) {
+        auto& p = Create<TPersonObject>(kindPerson, "Anna", "{Pers}~~Anna~~~~Keller~~~~~~~~~~~~0");
+        p.SetTarget("Anna Keller");
+        std::string field = c.Field;
+        Script<TEditPersDlg>("TEditPersDlg", [field](TEditPersDlg& d) {
+            if (field == "MName") d.MName = "B.";
+            if (field == "Salutation") d.Salutation = "Ms.";
+            if (field == "LName") d.LName = "Kellner";
+            return mrOk;
+        });
+        p.EditProperties();
+        EXPECT_EQ(p.GetTarget(), c.Target) << c.Field;
+    }
+}
+
+TEST_F(DialogFixture, PropertiesTouchingNothingWriteTheSameLines) {
+    // Old Windows-1252 bytes, an address whose list text is not its first
+    // line, a title longer than the box: all stay as they are.
+    auto& p = Create<TPersonObject>(kindPerson,
+                                    "M\xFCller, J\xFCrgen und sehr langer Titel f\xFCr den Test",
+                                    "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~B\xFCro~~~~~~~~3");
+    p.SetTarget("J\xFCrgen M\xFCller");
+    p.SetComment("Gr\xFC\337e");
+    Add(p, kindAddress, "Heim", "Stra\337e", "privat",
+        "{Addr}Hauptstra\337e 1~~Hinterhaus~~~~K\xF6ln~~~~50667~~~~0");
+    Add(p, kindPhone, "B\xFCro", "0221 12345", "Durchwahl", "{Phon}12~~0");
+    auto lines = [&] {
+        std::string all;
+        p.GetSaveText(all, 0);
+        for (const auto& item : p.Items())
+            item->GetSaveText(all, 1);
+        return all;
+    };
+    const std::string before = lines();
+    Script<TEditPersDlg>("TEditPersDlg", [](TEditPersDlg& d) {
+        d.TitleExit();
+        return mrOk;
+    });
+    p.EditProperties();
+    EXPECT_EQ(lines(), before);
+    EXPECT_EQ(p.ItemCount(), 2);
+}
+
+TEST_F(DialogFixture, AFilledPageWithoutATitleTakesThePageDefault) {
+    struct Case {
+        const char* Page;
+        uint8_t Kind;
+        const char* Title;
+    };
+    const Case cases[] = {{"address", kindAddress, "Primary Address"},
+                          {"phone", kindPhone, "Primary Phone"},
+                          {"fax", kindFax, "Primary FAX"},
+                          {"e-mail", kindEMail, "Primary E-Mail"},
+                          {"website", kindWeb, "Primary Website"}};
+    for (bool fresh : {false, true}) {
+        for (const Case& c : cases) {
+            auto& p = Create<TPersonObject>(kindPerson, fresh ? "New Person" : "Ann");
+            const std::string page = c.Page;
+            Script<TEditPersDlg>("TEditPersDlg", [page](TEditPersDlg& d) {
+                d.FormShow();
+                d.AddrTitle = d.PhoneTitle = d.FaxTitle = d.EMailTitle = d.WebTitle = "";
+                if (page == "address") d.Addr = "1 Main St";
+                if (page == "phone") d.PhoneNum = TEditMask(d.PhoneNumMask).Apply("5551234567");
+                if (page == "fax") d.FaxNum = TEditMask(d.FaxNumMask).Apply("5551234567");
+                if (page == "e-mail") d.EMailAddr = "ann@example.org";
+                if (page == "website") d.Web = "http://ann.example";
+                return mrOk;
+            });
+            if (fresh)
+                ASSERT_TRUE(p.EditNew(p.GetNode()));
+            else
+                p.EditProperties();
+            TKexObject* item = p.FindItem(c.Title, c.Kind);
+            ASSERT_NE(item, nullptr) << c.Page << (fresh ? " new" : " properties");
+            const TPrimaryTitles& t = p.PrimaryTitles();
+            EXPECT_EQ(t.Address + t.Phone + t.Fax + t.EMail + t.Web, c.Title) << c.Page;
+        }
+    }
+}
+
+TEST_F(DialogFixture, NewRecordPagesStartOnTheDesktopCountryFormat) {
+    for (const char* country : {"DE", "PL"}) {
+        svc.Locale.CountryCode = country;
+        const int format = PhoneFormatForCountry(country);
+        auto& o = Create<TOrgObject>(kindOrg, "New Organization");
+        Script<TOrgEditDlg>("TOrgEditDlg", [format](TOrgEditDlg& d) {
+            d.FormShow();
+            EXPECT_EQ(d.PhoneFmt, format);
+            EXPECT_EQ(d.FaxFmt, format);
+            EXPECT_EQ(d.PhoneNumMask, PhoneFormatMask(format));
+            EXPECT_EQ(d.FaxNumMask, PhoneFormatMask(format));
+            // Text the page's format cannot hold switches it to free text.
+            d.PhoneNumUnfit("+49 30 1234567");
+            d.FaxNumUnfit("+49 30 7654321");
+            EXPECT_EQ(d.PhoneFmt, kFreeFormat);
+            EXPECT_EQ(d.FaxNumMask, "");
+            return mrOk;
+        });
+        ASSERT_TRUE(o.EditNew(o.GetNode()));
+        EXPECT_EQ(o.FindItem("Primary Phone", kindPhone)->GetTarget(), "+49 30 1234567");
+        EXPECT_EQ(o.FindItem("Primary FAX", kindFax)->GetTarget(), "+49 30 7654321");
     }
 }

@@ -223,11 +223,14 @@ TEST_F(PhoneFaxFixture, ChoosingAFormatChangesTheMaskOfTheNumberField) {
     svc.Views.On<TFaxEditDlg>("TFaxEditDlg", [](TFaxEditDlg& d) {
         EXPECT_EQ(d.FaxTitle, "New Fax");
         EXPECT_TRUE(d.FaxFmtVisible);
-        d.FaxNum = TEditMask(d.FaxNumMask).Apply("4613579246");
+        d.FaxNum = TEditMask(d.FaxNumMask).Apply("46135792");
         d.FaxFmt = 9; // Sweden
         d.FaxFmtChange();
         EXPECT_EQ(d.FaxNumMask, PhoneFormatMask(7));
         EXPECT_EQ(d.FaxNum, "46 13 57 92");
+        d.FaxFmt = 3; // France has room for 8 digits too
+        d.FaxFmtChange();
+        EXPECT_EQ(d.FaxNum, "16-46-13-57-92");
         d.FaxFmt = 1; // free text takes anything
         d.FaxFmtChange();
         EXPECT_EQ(d.FaxNumMask, "");
@@ -278,4 +281,54 @@ TEST_F(PhoneFaxFixture, PropertiesShowTheNumberUnmaskedAndOnlyFaxesAcceptItEmpty
     EXPECT_EQ(f.GetTarget(), "");
     f.EditProperties();
     EXPECT_EQ(f.GetTitle(), "Office");
+}
+
+TEST_F(PhoneFaxFixture, NewNumbersStartOnTheFormatOfTheDesktopCountry) {
+    const struct {
+        const char* Country;
+        int Format;
+    } cases[] = {{"US", 0},  {"CA", 0},           {"DE", 4},
+                 {"GB", 10}, {"PL", kFreeFormat}, {"", kFreeFormat}};
+    for (const auto& c : cases) {
+        svc.Locale.CountryCode = c.Country;
+        int phoneFmt = -2, faxFmt = -2;
+        std::string phoneMask = "?", faxMask = "?";
+        svc.Views.On<TPhoneEditDlg>("TPhoneEditDlg", [&](TPhoneEditDlg& d) {
+            phoneFmt = d.PhoneFmt;
+            phoneMask = d.PhoneNumMask;
+            return mrCancel;
+        });
+        svc.Views.On<TFaxEditDlg>("TFaxEditDlg", [&](TFaxEditDlg& d) {
+            faxFmt = d.FaxFmt;
+            faxMask = d.FaxNumMask;
+            return mrCancel;
+        });
+        Phone().EditNew(nullptr);
+        Fax().EditNew(nullptr);
+        EXPECT_EQ(phoneFmt, c.Format) << c.Country;
+        EXPECT_EQ(phoneMask, PhoneFormatMask(c.Format)) << c.Country;
+        EXPECT_EQ(faxFmt, c.Format) << c.Country;
+        EXPECT_EQ(faxMask, PhoneFormatMask(c.Format)) << c.Country;
+    }
+}
+
+TEST_F(PhoneFaxFixture, ANumberThatDoesNotFitItsFormatIsStoredAsTyped) {
+    svc.Locale.CountryCode = "DE";
+    svc.Views.On<TPhoneEditDlg>("TPhoneEditDlg", [](TPhoneEditDlg& d) {
+        d.PhoneNumUnfit("+49 30 1234567");
+        EXPECT_EQ(d.PhoneFmt, kFreeFormat);
+        EXPECT_EQ(d.PhoneNumMask, "");
+        return mrOk;
+    });
+    svc.Views.On<TFaxEditDlg>("TFaxEditDlg", [](TFaxEditDlg& d) {
+        d.FaxNumUnfit("+48 22 123 45 67");
+        EXPECT_EQ(d.FaxFmt, kFreeFormat);
+        return mrOk;
+    });
+    TPhoneObject& p = Phone("", "");
+    ASSERT_TRUE(p.EditNew(nullptr));
+    EXPECT_EQ(p.GetTarget(), "+49 30 1234567");
+    TFaxObject& f = Fax("", "");
+    ASSERT_TRUE(f.EditNew(nullptr));
+    EXPECT_EQ(f.GetTarget(), "+48 22 123 45 67");
 }

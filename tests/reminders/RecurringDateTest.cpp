@@ -37,7 +37,7 @@ class RecurringDateAdvance : public ::testing::TestWithParam<AdvanceCase> {};
 
 } // namespace
 
-TEST_P(RecurringDateAdvance, MovesToNextOccurrenceOrStaysWhenItWouldNotExist) {
+TEST_P(RecurringDateAdvance, MovesToNextOccurrenceThatExists) {
     TTestServices svc;
     const AdvanceCase& c = GetParam();
     TRecurringDate r = Rule(c.From.Year, c.From.Month, c.From.Day, c.Mode);
@@ -49,12 +49,20 @@ TEST_P(RecurringDateAdvance, MovesToNextOccurrenceOrStaysWhenItWouldNotExist) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, RecurringDateAdvance,
     ::testing::Values(
-        // Monthly: a day the next month lacks abandons the advance.
-        AdvanceCase{{1998, 1, 31}, 1, {1998, 1, 31}}, AdvanceCase{{1998, 1, 30}, 1, {1998, 1, 30}},
+        // Monthly: a day the next month lacks moves on to the next month
+        // that has it.
+        AdvanceCase{{2026, 1, 31}, 1, {2026, 3, 31}}, AdvanceCase{{1998, 1, 30}, 1, {1998, 3, 30}},
+        AdvanceCase{{2000, 1, 30}, 1, {2000, 3, 30}}, AdvanceCase{{2000, 1, 29}, 1, {2000, 2, 29}},
+        AdvanceCase{{1998, 3, 31}, 1, {1998, 5, 31}}, AdvanceCase{{1998, 7, 31}, 1, {1998, 8, 31}},
         AdvanceCase{{1998, 1, 28}, 1, {1998, 2, 28}}, AdvanceCase{{1998, 12, 15}, 1, {1999, 1, 15}},
+        AdvanceCase{{1998, 12, 31}, 1, {1999, 1, 31}},
 
-        // Yearly: 29 February only exists in leap years.
-        AdvanceCase{{2000, 2, 29}, 2, {2000, 2, 29}}, AdvanceCase{{2000, 3, 1}, 2, {2001, 3, 1}},
+        // Yearly: 29 February moves to the next leap year, past 1900.
+        AdvanceCase{{2000, 2, 29}, 2, {2004, 2, 29}}, AdvanceCase{{1896, 2, 29}, 2, {1904, 2, 29}},
+        AdvanceCase{{2000, 3, 1}, 2, {2001, 3, 1}},
+        // No later month or year has the day: the rule stays.
+        AdvanceCase{{9999, 12, 15}, 1, {9999, 12, 15}},
+        AdvanceCase{{9996, 2, 29}, 2, {9996, 2, 29}},
 
         // Same weekday of the same week; a fifth week means the last one.
         AdvanceCase{{1998, 3, 10}, 5, {1998, 4, 14}}, AdvanceCase{{1998, 5, 29}, 5, {1998, 6, 26}},

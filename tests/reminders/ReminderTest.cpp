@@ -179,11 +179,15 @@ TEST(Reminder, AdvanceKeepsAnOverdueDailyReminderDueAndTellsTheDocument) {
     ASSERT_EQ(seen.Deliveries.size(), 2u);
     EXPECT_EQ(seen.EventsOf(&pills), reTarget);
 
-    // A monthly reminder on the 31st cannot move to 31 February.
+    // A monthly reminder on the 31st skips the months without one and keeps
+    // its day for the advances after.
     rent.AdvanceDate();
-    EXPECT_EQ(rent.Rule().AsText(), "1998,1,31,1");
-    EXPECT_EQ(rent.GetDue(), 1);
-    EXPECT_EQ(f.Friends->Data()->GetDueCount(), 2);
+    EXPECT_EQ(rent.Rule().AsText(), "1998,3,31,1");
+    EXPECT_EQ(rent.GetTarget(), "31/3/98");
+    EXPECT_EQ(rent.GetDue(), 0);
+    EXPECT_EQ(f.Friends->Data()->GetDueCount(), 1);
+    rent.AdvanceDate();
+    EXPECT_EQ(rent.Rule().AsText(), "1998,5,31,1");
 }
 
 // --- the reminder dialog -------------------------------------------------------

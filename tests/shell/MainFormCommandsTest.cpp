@@ -115,7 +115,12 @@ TEST_F(CommandsFixture, RevertCancelledKeepsTheTreeAndOkReloadsTheSavedState) {
     form.Revert1Click();
     EXPECT_EQ(ChildTexts(root), (Strings{"Friends", "Unsaved", "Work"}));
     EXPECT_EQ(root->Data()->ItemCount(), 1);
-    EXPECT_EQ(form.Selected, root);
+    // The user stays at the record that was selected, read anew.
+    ASSERT_NE(form.Selected, nullptr);
+    EXPECT_EQ(form.Selected->Text(), "Friends");
+    EXPECT_EQ(form.Selected->Parent(), root);
+    EXPECT_EQ(Captions(), (Strings{"Ann", "Home", "Mail"}));
+    form.SelectNode(root);
     EXPECT_EQ(Captions(), (Strings{"Friends", "Unsaved", "Work", "Root mail"}));
 }
 
@@ -244,10 +249,10 @@ TEST_F(CommandsFixture, AcceptedNewRecordBecomesTheOnlySelectedRowInView) {
     EXPECT_EQ(selected(), (Strings{"Work"}));
     EXPECT_EQ(form.MainItems[static_cast<size_t>(view.Scrolled.back())].Caption, "Work");
 
-    // A cancelled one leaves no selection behind.
+    // A cancelled one leaves the selection as it was.
     svc.Views.On<TEditAddressDlg>("TEditAddressDlg", [](TEditAddressDlg&) { return mrCancel; });
     form.OnNewAddr();
-    EXPECT_TRUE(selected().empty());
+    EXPECT_EQ(selected(), (Strings{"Work"}));
 }
 
 TEST_F(CommandsFixture, NewDetailItemCancelledIsRemoved) {
@@ -308,6 +313,16 @@ TEST_F(CommandsFixture, BrowserPageBecomesAWebsiteWithoutAutoLoad) {
     svc.Browser.PageAddress = "";
     form.GetUrlBtnClick();
     EXPECT_EQ(friends->Count(), 2);
+    EXPECT_TRUE(svc.Views.Boxes.empty()) << "a link with nothing to say stays silent";
+
+    // Nothing captured: the link's advice on reading pages is shown instead.
+    svc.Browser.Hint = "Start a browser with its port.";
+    form.GetUrlBtnClick();
+    EXPECT_EQ(friends->Count(), 2);
+    ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+    EXPECT_EQ(svc.Views.Boxes[0].Text, "Start a browser with its port.");
+    EXPECT_EQ(svc.Views.Boxes[0].Caption, "Get Browser URL");
+    EXPECT_EQ(svc.Views.Boxes[0].Type, mb::Ok | mb::IconInformation);
 }
 
 } // namespace

@@ -126,4 +126,31 @@ TEST_F(FilterFixture, TreeComesBackAtTheWidthTheCategoryListHad) {
     EXPECT_EQ(view.FilterChanges, 3);
 }
 
+TEST_F(FindFixture, ASearchThatWrapsWithoutAMatchSaysSoAndTheNextFindClearsIt) {
+    struct TCase {
+        const char* Text;
+        const char* PanelBefore; // nullptr: as the previous search left it
+        const char* PanelAfter;
+    };
+    const TCase cases[] = {
+        {"Zora", "", "No match for 'Zora'"},
+        {"baker", nullptr, ""}, // found: the old message goes
+        {"ZZ top", "Some hint", "No match for 'ZZ top'"},
+        {"jo", "Some hint", "Some hint"}, // found: a hint is not the find's to clear
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Text);
+        if (c.PanelBefore) form.StatusPanels[0] = c.PanelBefore;
+        const std::string before = form.StatusPanels[0];
+        const int changes = view.StatusChanges;
+        form.FindEditBoxChange(c.Text);
+        form.FindItemClick();
+        EXPECT_EQ(form.StatusPanels[0], c.PanelAfter);
+        // The view shows what changed.
+        if (form.StatusPanels[0] != before) {
+            EXPECT_GT(view.StatusChanges, changes);
+        }
+    }
+}
+
 } // namespace

@@ -29,6 +29,29 @@ TEST_F(MainFormFixture, TrayToolTipIsThePathCutTo62Characters) {
     EXPECT_GT(view.StatusChanges, 0);
 }
 
+TEST_F(MainFormFixture, TrayToolTipCutsLettersNotBytes) {
+    // "[My Contacts/" and 47 more make 60 characters: the "ü" of "Müller"
+    // is then the 62nd, the last one kept.
+    const std::string filler(47, 'x');
+    struct Case {
+        std::string Label;
+        std::string Shown; // after "[My Contacts/" + filler
+    } cases[] = {
+        {"M\xC3\xBCller", "M\xC3\xBC"}, // UTF-8: the two bytes of the ü stay together
+        {"M\xFCller", "M\xC3\xBC"},     // Windows-1252: shown as the same letters
+    };
+    for (const Case& c : cases) {
+        TTreeNode* n = Node(kindFolder, filler + c.Label);
+        form.SelectNode(n);
+        EXPECT_EQ(form.TrayToolTip, "[My Contacts/" + filler + c.Shown) << c.Label;
+    }
+    // Labels of both kinds in one path each show as themselves.
+    TTreeNode* old = Node(kindFolder, "J\xFCrgen");
+    TTreeNode* now = Node(kindFolder, "G\xC3\xBCnter", old);
+    form.SelectNode(now);
+    EXPECT_EQ(form.TrayToolTip, "[My Contacts/J\xC3\xBCrgen/G\xC3\xBCnter]");
+}
+
 TEST_F(MainFormFixture, PopupShowsTheEntriesOfTheTargetsKind) {
     TTreeNode* person = Node(kindPerson, "Ann");
     static_cast<TPersonObject*>(person->Data())->SetPrimaryEMail("Primary E-Mail");

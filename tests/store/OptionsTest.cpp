@@ -11,7 +11,8 @@ TEST(Options, MissingKeysReadAsTheirDefaults) {
     TIniFile empty;
     EXPECT_EQ(TSettingsOptions::Read(empty).INetMail, 0);
     EXPECT_EQ(TSettingsOptions::Read(empty).Dialer, "");
-    EXPECT_EQ(TBrowserOptions::Read(empty).DDE, "IExplore");
+    EXPECT_EQ(TBrowserOptions::Read(empty).DDE, "");
+    EXPECT_EQ(TBrowserOptions::Read(empty).DebugPort, 9222);
     EXPECT_EQ(TBrowserOptions::Read(empty).Path, "");
     EXPECT_EQ(TMailOptions::Read(empty).Composer, "xdg-email");
     const auto cats = TCategoryOptions::Read(empty);
@@ -29,7 +30,7 @@ TEST(Options, MissingKeysReadAsTheirDefaults) {
 TEST(Options, StoredValuesAreReadFromTheirKeys) {
     TIniFile ini;
     ini.Parse("[Settings]\r\nINetMail=3\r\nDialer=/usr/bin/dial\r\n"
-              "[Browser]\r\nPath=/usr/bin/chromium\r\nDDE=Chromium\r\n"
+              "[Browser]\r\nPath=/usr/bin/chromium\r\nDDE=Chromium\r\nDebugPort=9333\r\n"
               "[Mail]\r\nFaxGateway=%s@fax.example.net\r\n"
               "[Categories]\r\nCat1=Family\r\nCat32=Last\r\nCat2=\r\n"
               "[WinState]\r\nNorm_Left=40\r\nAlt_ColPos3=99\r\n");
@@ -37,6 +38,7 @@ TEST(Options, StoredValuesAreReadFromTheirKeys) {
     EXPECT_EQ(TSettingsOptions::Read(ini).Dialer, "/usr/bin/dial");
     EXPECT_EQ(TBrowserOptions::Read(ini).Path, "/usr/bin/chromium");
     EXPECT_EQ(TBrowserOptions::Read(ini).DDE, "Chromium");
+    EXPECT_EQ(TBrowserOptions::Read(ini).DebugPort, 9333);
     EXPECT_EQ(TMailOptions::Read(ini).FaxGateway, "%s@fax.example.net");
     const auto cats = TCategoryOptions::Read(ini);
     EXPECT_EQ(cats.Names[0], "Family");

@@ -63,9 +63,10 @@ public:
     bool Open(const std::string& file, const std::string& parameters, const std::string& directory,
               int showCmd) override {
         Calls.push_back({file, parameters, directory, showCmd});
-        return true;
+        return Result;
     }
     std::vector<Call> Calls;
+    bool Result = true; // what every call answers
 };
 
 class TRecordingTelephony : public ITelephony {
@@ -134,12 +135,14 @@ public:
         title = PageTitle;
         ++GetCount;
     }
+    std::string CaptureHint() const override { return Hint; }
     struct Open {
         std::string Address;
         bool AutoLoad;
     };
     std::vector<Open> Opened;
     std::string PageAddress, PageTitle;
+    std::string Hint;
     int GetCount = 0;
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/IniFile.h"
+#include "platform/PosixShell.h"
 #include "platform/ui/DesktopTelephony.h"
 #include "platform/ui/QtClipboard.h"
 #include "platform/ui/QtLocale.h"
@@ -63,7 +64,8 @@ TEST(DesktopTelephony, DialerCommandTakesTheNumberAsOneArgument) {
               (V{"/opt/my dialer", "-n", "+1", "-q"}));
     EXPECT_EQ(TDesktopTelephony::DialerCommand("", "555"), V{});
     TIniFile settings;
-    TDesktopTelephony tel(&settings);
+    TPosixShell shell;
+    TDesktopTelephony tel(&settings, shell);
     EXPECT_EQ(tel.RequestMakeCall("no digits", "", "", ""), TDesktopTelephony::kNoRequestRecipient);
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -30,8 +31,8 @@ TEST(MaskEdit, KeyboardEditingFollowsTheMask) {
     } cases[] = {
         {"digits fill the USA positions", 0, [](TMaskEdit& e) { Typed(e, "5551234567"); },
          "(555)123-4567"},
-        {"letters and blanks are refused", 0, [](TMaskEdit& e) { Typed(e, "55a 5x"); },
-         "(555)___-____"},
+        {"blanks and separators are passed over", 0, [](TMaskEdit& e) { Typed(e, "555 123-4567"); },
+         "(555)123-4567"},
         {"backspace clears the last digit", 0,
          [](TMaskEdit& e) {
              Typed(e, "555");
@@ -114,4 +115,51 @@ TEST(MaskEdit, ReturnInAMaskedFieldPressesTheDefaultButton) {
     QTest::keyClick(e, Qt::Key_Return);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(e->text(), "(555)___-____");
+}
+
+TEST(MaskEdit, TextThatDoesNotFitIsKeptAsTypedAndTheMaskDropped) {
+    struct Case {
+        const char* Name;
+        int Format;
+        std::function<void(TMaskEdit&)> Act;
+        const char* Shown;
+        int Cursor;
+    } cases[] = {
+        {"a pasted international number", 4,
+         [](TMaskEdit& e) {
+             QApplication::clipboard()->setText("+49 30 1234567");
+             QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+         },
+         "+49 30 1234567", 14},
+        {"a typed plus and what follows", 4, [](TMaskEdit& e) { Typed(e, "+48 22 123 45 67"); },
+         "+48 22 123 45 67", 16},
+        {"one digit too many", 0, [](TMaskEdit& e) { Typed(e, "55512345678"); }, "55512345678", 11},
+        {"a letter among the digits", 0, [](TMaskEdit& e) { Typed(e, "555x1"); }, "555x1", 5},
+        {"a paste over a selection", 0,
+         [](TMaskEdit& e) {
+             Typed(e, "5551234567");
+             e.setSelection(1, 3);
+             QApplication::clipboard()->setText("+1 212");
+             QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier);
+         },
+         "+1 2121234567", 6},
+        {"a letter beyond ASCII", 0,
+         [](TMaskEdit& e) {
+             Typed(e, "555");
+             QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "\u0436");
+             QApplication::sendEvent(&e, &key);
+         },
+         "555\u0436", 4},
+    };
+    for (const Case& c : cases) {
+        TMaskEdit e;
+        e.SetMask(PhoneFormatMask(c.Format));
+        int dropped = 0;
+        QObject::connect(&e, &TMaskEdit::MaskDropped, [&] { ++dropped; });
+        c.Act(e);
+        EXPECT_EQ(e.text(), QString::fromUtf8(c.Shown)) << c.Name;
+        EXPECT_EQ(e.cursorPosition(), c.Cursor) << c.Name;
+        EXPECT_EQ(e.Mask(), "") << c.Name;
+        EXPECT_EQ(dropped, 1) << c.Name;
+    }
 }

@@ -16,6 +16,7 @@
 #include "support/TestServices.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -283,4 +284,59 @@ TEST_F(RecordDialogs, FaxCategoriesOpenBelowThePictureAndStayWhenCancelled) {
     EXPECT_EQ(asked.Y, expected.Y);
     EXPECT_EQ(fax.GetCategories(), 4u);
     EXPECT_EQ(fax.GetTarget(), "555 0199");
+}
+
+TEST_F(RecordDialogs, NumbersStartOnTheDesktopCountryAndKeepWhatTheFormatCannotHold) {
+    svc.Locale.CountryCode = "DE";
+    auto& owner = Create<TKexObject>(kindFolder, "Friends");
+    auto& phone = dynamic_cast<TPhoneObject&>(*Add(owner, kindPhone, "New Phone", ""));
+    WhenShown([](QDialog& d) {
+        auto* format = Child<QComboBox>(d, "PhoneFmt");
+        EXPECT_EQ(format->currentText(), "Germany");
+        auto* number = Child<TMaskEdit>(d, "PhoneNum");
+        EXPECT_EQ(number->text(), "(___ __) _____");
+        QApplication::clipboard()->setText("+49 30 1234567");
+        number->setFocus();
+        QTest::keyClick(number, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(number->text(), "+49 30 1234567");
+        EXPECT_EQ(format->currentText(), "Free Format");
+        Click(d, "OKBtn");
+    });
+    ASSERT_TRUE(TPhoneEditDlg::EditNew(phone));
+    EXPECT_EQ(phone.GetTarget(), "+49 30 1234567");
+
+    auto& fax = dynamic_cast<TFaxObject&>(*Add(owner, kindFax, "New Fax", ""));
+    WhenShown([](QDialog& d) {
+        auto* format = Child<QComboBox>(d, "FaxFmt");
+        EXPECT_EQ(format->currentText(), "Germany");
+        TypeInto(Child<TMaskEdit>(d, "FaxNum"), "+49 30 7654321");
+        EXPECT_EQ(format->currentText(), "Free Format");
+        Click(d, "OKBtn");
+    });
+    ASSERT_TRUE(TFaxEditDlg::EditNew(fax));
+    EXPECT_EQ(fax.GetTarget(), "+49 30 7654321");
+
+    // A Polish desktop has no format of its own: the pages start free.
+    svc.Locale.CountryCode = "PL";
+    auto& p = Create<TPersonObject>(kindPerson, "New Person");
+    WhenShown([](QDialog& d) {
+        EXPECT_EQ(Child<QComboBox>(d, "PhoneFmt")->currentText(), "Free Format");
+        EXPECT_EQ(Child<QComboBox>(d, "FaxFmt")->currentText(), "Free Format");
+        Child<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
+        TypeInto(Child<TMaskEdit>(d, "PhoneNum"), "+48 22 123 45 67");
+        // A format that cannot hold the number leaves it as it is.
+        auto* phoneFmt = Child<QComboBox>(d, "PhoneFmt");
+        phoneFmt->setCurrentIndex(phoneFmt->findText("Germany"));
+        EXPECT_EQ(phoneFmt->currentText(), "Free Format");
+        EXPECT_EQ(Child<TMaskEdit>(d, "PhoneNum")->text(), "+48 22 123 45 67");
+        // Chosen by hand, the USA format still gives way to a longer number.
+        Child<QTabWidget>(d, "PageControl1")->setCurrentIndex(2);
+        Child<QComboBox>(d, "FaxFmt")->setCurrentIndex(0);
+        TypeInto(Child<TMaskEdit>(d, "FaxNum"), "004822123456");
+        EXPECT_EQ(Child<QComboBox>(d, "FaxFmt")->currentText(), "Free Format");
+        Click(d, "OKBtn");
+    });
+    ASSERT_TRUE(p.EditNew(p.GetNode()));
+    EXPECT_EQ(p.FindItem("Primary Phone", kindPhone)->GetTarget(), "+48 22 123 45 67");
+    EXPECT_EQ(p.FindItem("Primary FAX", kindFax)->GetTarget(), "004822123456");
 }

@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
@@ -131,6 +132,9 @@ protected:
     DialogFlowTest() {
         WriteText(home.File("kex.ini"), "");
         services = std::make_unique<TDesktopServices>(home.Path(), home.File("kex.ini"));
+        // New numbers start on the format of the desktop's country: a US one
+        // here, whatever the machine running the tests says.
+        services->Locale = TQtLocale(QLocale(QLocale::English, QLocale::UnitedStates));
         host = std::make_unique<TLogicForm>(services->Settings);
         EXPECT_TRUE(host->Create("merrowin"));
         window = &host->Window();
@@ -242,13 +246,13 @@ void ExpectFields(const json& dump, const std::string& title, const std::vector<
 
 TEST(DialogRegistry, EveryFormAPresenterNamesHasARegisteredView) {
     namespace fs = std::filesystem;
-    // The source tree from the fixtures' folder: __FILE__ is relative when
-    // the compiler runs through ccache.
+    // The source tree, from the fixture folder (tests/data) the build names.
     const fs::path source = fs::path(MERROWIN_TEST_DATA).parent_path().parent_path();
+    ASSERT_TRUE(fs::exists(source / "records")) << source;
     const std::regex formName(R"(FormName\(\)\s*const\s*override\s*\{\s*return\s*\"(\w+)\")");
     std::set<std::string> names;
     for (const char* sub : {"records", "reminders", "shell", "platform", "store", "exchange",
-                            "comm", "report", "printing"}) {
+                            "printing", "comm", "report"}) {
         if (!fs::exists(source / sub)) continue;
         for (const auto& entry : fs::recursive_directory_iterator(source / sub)) {
             if (entry.path().extension() != ".h" && entry.path().extension() != ".cpp") continue;
@@ -645,6 +649,70 @@ TEST_F(DialogFlowTest, ReminderDateChosenInTheDateDialogIsSavedAsItsRule) {
     EXPECT_EQ((*r)["Rule"], std::to_string(year + 1) + ",6,15,2");
     EXPECT_EQ((*r)["Target"], services->Locale.ShortDate(TDate{year + 1, 6, 15}));
     EXPECT_EQ((*r)["Comment"], "Compare quotes");
+}
+
+// --- a dialog confirmed untouched ----------------------------------------------------
+
+TEST_F(DialogFlowTest, PropertiesConfirmedUntouchedChangeNoByteOfTheDataFile) {
+    // A person made with the New Person dialog, last name first in the title.
+    RunWithDialog("NewPerson", "Person", [](QWidget* dlg) {
+        Type(dlg, "Title", "Keller, Anna");
+        QTest::keyClick(Named(dlg, "Title"), Qt::Key_Tab);
+        EXPECT_EQ(Text(dlg, "FName"), "Anna");
+        EXPECT_EQ(Text(dlg, "LName"), "Keller");
+        // Names as the user wants them, whatever leaving the title gave.
+        Type(dlg, "FName", "Anna");
+        Type(dlg, "LName", "Keller");
+        Type(dlg, "Salutation", "Ms.");
+        Type(dlg, "Addr", "Seestrasse 4\nHinterhaus");
+        // Typed letters beyond ASCII arrive as text, as an input method sends them.
+        qobject_cast<QLineEdit*>(Named(dlg, "City"))->insert(QStringLiteral("Zürich"));
+        Type(dlg, "PhoneNum", "2125550123");
+        Type(dlg, "EMailAddr", "anna@keller.example");
+        Type(dlg, "Web", "http://keller.example/");
+        Click(dlg, "OKBtn");
+    });
+    // A title longer than the box takes, and a record from an old file:
+    // Windows-1252 bytes, a list text the dialog would compose otherwise.
+    const std::string longTitle = "Verein der Freunde und Foerderer des Stadtmuseums zu Potsdam";
+    ASSERT_EQ(longTitle.size(), 60u);
+    CreateObject(kindPerson, longTitle, " Otto Meier", "", Root(),
+                 "{Pers}~~Otto~~~~Meier~~~~~~~~~~~~0", 0);
+    TTreeNode* old =
+        CreateObject(kindPerson, "M\xFCller, J\xFCrgen", "J\xFCrgen M\xFCller", "Gr\xFC\337e",
+                     Root(), "{Pers}Herr~~J\xFCrgen~~~~M\xFCller~~Heim~~B\xFCro~~~~~~~~5", 0)
+            .Node;
+    CreateObject(kindAddress, "Heim", "Stra\337e", "", old,
+                 "{Addr}Lindenstra\337e 4~~~~~~K\xF6ln~~~~50667~~~~0", 0);
+    CreateObject(kindPhone, "B\xFCro", "0221 12345", "Zentrale", old, "{Phon}12~~0", 0);
+    CreateObject(kindOrg, "B\344ckerei K\xFChn", "", "", Root(), "{Orgn}~~Laden~~~~~~~~0", 0);
+    Root()->SortChildren(); // as a file read at start-up shows
+    SaveAndDump();
+    const std::string before = ReadText(home.File("tavi.dat"));
+    ASSERT_FALSE(before.empty());
+
+    const struct {
+        std::string Title;
+        const char* Caption;
+    } records[] = {{"Keller, Anna", "Person"},
+                   {longTitle, "Person"},
+                   {"M\xFCller, J\xFCrgen", "Person"},
+                   {"B\344ckerei K\xFChn", "Organization"}};
+    for (const auto& r : records) {
+        SCOPED_TRACE(r.Title);
+        NodeProperties(Node(Root(), r.Title), r.Caption, [](QWidget* dlg) {
+            // Through the upper panel as Tab goes, and over every page.
+            Named(dlg, "Title")->setFocus();
+            for (int i = 0; i < 8; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* pages = dlg->findChild<QTabWidget*>("PageControl1");
+            for (int i = 0; pages && i < pages->count(); ++i)
+                pages->setCurrentIndex(i);
+            Click(dlg, "OKBtn");
+        });
+        SaveAndDump();
+        EXPECT_EQ(ReadText(home.File("tavi.dat")), before);
+    }
 }
 
 } // namespace
