@@ -1,4 +1,5 @@
 // merrowin: the desktop program.
+#include "app/ViewRegistry.h"
 #include "platform/ProgramFolder.h"
 #include "shell/CommandLine.h"
 #include "shell/ui/AppException.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TDesktopServices services(folder, programfolder::SettingsFile(start.Home));
+    RegisterAllViews();
     // Signals that arrive while loading wait in the pipe for the event loop.
     TSignalPipe signalPipe({SIGTERM, SIGINT, SIGHUP});
 

@@ -1,51 +1,42 @@
 // Loading and saving a large data file, against a baseline that only reads
 // the same file line by line and splits each line on "~~".
 #include "BenchData.h"
-#include "platform/Clock.h"
 #include "platform/FileIO.h"
-#include "platform/Locale.h"
-#include "platform/RandomSource.h"
-#include "platform/Services.h"
-#include "store/DataFile.h"
+#include "shell/PlainServices.h"
+#include "store/ContactStore.h"
 #include "store/FieldText.h"
-#include "store/ObjectFactory.h"
-#include "store/TreeNodes.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
+// A temporary program folder holding the generated data file, with the
+// plain services installed.
 class Fixture {
 public:
-    Fixture() {
-        FDir = std::filesystem::temp_directory_path() /
-               ("merrowin-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(FDir);
-        FServices.ProgramFolder = FDir.string();
-        FServices.Clock = &FClock;
-        FServices.Random = &FRandom;
-        FServices.Locale = &FLocale;
-        InstallServices(&FServices);
+    Fixture() : FDir(MakeFolder()), FServices(FDir.string()) {
         fileio::WriteFileReplacing(Path(), GenerateBenchDataFile());
     }
-    ~Fixture() {
-        InstallServices(nullptr);
-        std::filesystem::remove_all(FDir);
-    }
+    ~Fixture() { std::filesystem::remove_all(FDir); }
     std::string Path() const { return (FDir / "tavi.dat").string(); }
 
 private:
+    static std::filesystem::path MakeFolder() {
+        auto dir = std::filesystem::temp_directory_path() /
+                   ("merrowin-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+
     std::filesystem::path FDir;
-    TServices FServices;
-    TSystemClock FClock;
-    TStdRandom FRandom{1};
-    TEnglishLocale FLocale;
+    TPlainServices FServices;
 };
 
 Fixture& Shared() {
@@ -73,11 +64,11 @@ BENCHMARK(BM_Baseline_ReadAndSplitLines)->Unit(benchmark::kMillisecond);
 void BM_LoadDataFile(benchmark::State& state) {
     Shared();
     for (auto _ : state) {
-        TTreeNodes tree;
-        LoadDataFile(CreateRoot(tree));
-        benchmark::DoNotOptimize(tree.Count());
+        auto doc = std::make_unique<TContactStore>();
+        doc->Load();
+        benchmark::DoNotOptimize(doc->Tree().Count());
         state.PauseTiming();
-        tree.Clear();
+        doc.reset();
         state.ResumeTiming();
     }
 }
@@ -85,19 +76,19 @@ BENCHMARK(BM_LoadDataFile)->Unit(benchmark::kMillisecond);
 
 void BM_SaveDataFile(benchmark::State& state) {
     Shared();
-    TTreeNodes tree;
-    LoadDataFile(CreateRoot(tree));
+    TContactStore doc;
+    doc.Load();
     for (auto _ : state)
-        SaveDataFile(tree);
+        doc.Save();
 }
 BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndSave(benchmark::State& state) {
     Shared();
     for (auto _ : state) {
-        TTreeNodes tree;
-        LoadDataFile(CreateRoot(tree));
-        SaveDataFile(tree);
+        TContactStore doc;
+        doc.Load();
+        doc.Save();
     }
 }
 BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMillisecond);

@@ -2,49 +2,41 @@
 // selecting a folder of 1,000 items, and a find that wraps around the whole
 // tree without a match.
 #include "BenchData.h"
-#include "platform/Clock.h"
 #include "platform/FileIO.h"
-#include "platform/IniFile.h"
-#include "platform/Locale.h"
-#include "platform/RandomSource.h"
 #include "platform/Services.h"
 #include "shell/MainForm.h"
+#include "shell/PlainServices.h"
+#include "store/ContactStore.h"
 #include "store/TreeNodes.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
+// A temporary program folder holding a data file whose first folder has
+// 1,000 persons, with the plain services installed.
 class Fixture {
 public:
-    Fixture() {
-        FDir = std::filesystem::temp_directory_path() /
-               ("merrowin-bench-form-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(FDir);
-        FServices.ProgramFolder = FDir.string();
-        FServices.Settings = &FSettings;
-        FServices.Clock = &FClock;
-        FServices.Random = &FRandom;
-        FServices.Locale = &FLocale;
-        InstallServices(&FServices);
+    Fixture() : FDir(MakeFolder()), FServices(FDir.string()) {
         fileio::WriteFileReplacing((FDir / "tavi.dat").string(), GenerateBenchDataFile(1000));
     }
-    ~Fixture() {
-        InstallServices(nullptr);
-        std::filesystem::remove_all(FDir);
-    }
-    TServices& Services() { return FServices; }
+    ~Fixture() { std::filesystem::remove_all(FDir); }
+    TServices& Services() { return FServices.Services; }
 
 private:
+    static std::filesystem::path MakeFolder() {
+        auto dir = std::filesystem::temp_directory_path() /
+                   ("merrowin-bench-form-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+
     std::filesystem::path FDir;
-    TServices FServices;
-    TIniFile FSettings;
-    TSystemClock FClock;
-    TStdRandom FRandom{1};
-    TEnglishLocale FLocale;
+    TPlainServices FServices;
 };
 
 Fixture& Shared() {
@@ -55,26 +47,28 @@ Fixture& Shared() {
 void BM_StartUp(benchmark::State& state) {
     TServices& svc = Shared().Services();
     for (auto _ : state) {
-        TTreeNodes tree;
-        TMainForm form(tree);
-        svc.MainWindow = &form;
-        form.Create();
-        benchmark::DoNotOptimize(form.MainItems.size());
+        auto doc = std::make_unique<TContactStore>();
+        auto form = std::make_unique<TMainForm>(*doc);
+        svc.MainWindow = form.get();
+        form->Create();
+        benchmark::DoNotOptimize(form->MainItems.size());
         state.PauseTiming();
         svc.MainWindow = nullptr;
-        tree.Clear();
+        form.reset();
+        doc.reset();
         state.ResumeTiming();
     }
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 struct Loaded {
-    Loaded() : Form(Tree) {
+    Loaded() : Form(Document) {
         Shared().Services().MainWindow = &Form;
         Form.Create();
     }
     ~Loaded() { Shared().Services().MainWindow = nullptr; }
-    TTreeNodes Tree;
+    TContactStore Document;
+    TTreeNodes& Tree = Document.Tree();
     TMainForm Form;
 };
 

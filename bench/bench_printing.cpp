@@ -8,10 +8,10 @@
 #include "printing/AddrBookForm.h"
 #include "printing/LabelForm.h"
 #include "records/AddressObject.h"
+#include "records/PersonObject.h"
 #include "report/FixedFontMetrics.h"
 #include "store/FilterState.h"
 #include "store/ObjectFactory.h"
-#include "store/PersonObject.h"
 #include "store/TreeNodes.h"
 
 #include <benchmark/benchmark.h>

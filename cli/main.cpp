@@ -1,17 +1,13 @@
 // merrowin-cli: the contact tree from the command line.
 #include "cli/JsonDump.h"
 #include "cli/PrintCommand.h"
-#include "platform/Clock.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
-#include "platform/IniFile.h"
-#include "platform/Locale.h"
 #include "platform/ProgramFolder.h"
-#include "platform/RandomSource.h"
-#include "platform/Services.h"
+#include "shell/PlainServices.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
-#include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
 #include "store/TreePath.h"
 
@@ -53,20 +49,9 @@ const char* KindName(int kind) {
 
 class TCli {
 public:
-    explicit TCli(const std::string& home) {
-        FServices.ProgramFolder = programfolder::Resolve(home, programfolder::ExecutablePath());
-        FSettings = std::make_unique<TIniFile>(programfolder::SettingsFile(home));
-        FServices.Settings = FSettings.get();
-        FServices.Clock = &FClock;
-        FServices.Random = &FRandom;
-        FServices.Locale = &FLocale;
-        InstallServices(&FServices);
-        FRoot = CreateRoot(FTree);
-    }
-    ~TCli() {
-        FTree.Clear();
-        InstallServices(nullptr);
-    }
+    explicit TCli(const std::string& home)
+        : FServices(programfolder::Resolve(home, programfolder::ExecutablePath()),
+                    programfolder::SettingsFile(home)) {}
 
     int Run(const std::string& cmd, const std::vector<std::string>& args) {
         if (cmd == "check") return Check(args);
@@ -83,10 +68,10 @@ private:
         if (args.size() < min || args.size() > max) throw UsageError{"wrong number of arguments"};
     }
 
-    void Load() { LoadDataFile(FRoot); }
+    void Load() { FDocument.Load(); }
 
     TTreeNode* NodeAt(const std::string& path) {
-        TTreeNode* n = FindNodeByPath(FTree, path);
+        TTreeNode* n = FindNodeByPath(FDocument.Tree(), path);
         if (!n) throw UsageError{"no such node: " + path};
         return n;
     }
@@ -97,7 +82,7 @@ private:
         std::map<int, long> counts;
         long due = 0;
         std::vector<const TKexObject*> stack;
-        for (TTreeNode* n : FTree.InOrder())
+        for (TTreeNode* n : FDocument.Tree().InOrder())
             if (n->Data()) stack.push_back(n->Data());
         while (!stack.empty()) {
             const TKexObject* r = stack.back();
@@ -107,7 +92,7 @@ private:
             for (const auto& item : r->Items())
                 stack.push_back(item.get());
         }
-        std::printf("nodes: %d\n", FTree.Count());
+        std::printf("nodes: %d\n", FDocument.Tree().Count());
         for (const auto& [kind, count] : counts)
             std::printf("kind %d %s: %ld\n", kind, KindName(kind), count);
         std::printf("due: %ld\n", due);
@@ -117,27 +102,27 @@ private:
     int Save(const std::vector<std::string>& args) {
         Arity(args, 0, 0);
         Load();
-        SaveDataFile(FTree);
+        FDocument.Save();
         return kOk;
     }
 
     int Dump(const std::vector<std::string>& args) {
         Arity(args, 0, 0);
         Load();
-        std::cout << DumpNode(*FRoot).dump(2) << "\n";
+        std::cout << DumpNode(*FDocument.Root()).dump(2) << "\n";
         return kOk;
     }
 
     int Print(const std::vector<std::string>& args) {
         Load();
-        return PrintCommand(FTree, args);
+        return PrintCommand(FDocument.Tree(), args);
     }
 
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
         TTreeNode* node = NodeAt(args[0]);
-        WriteSubtree(node, programfolder::Absolute(args[1]), false);
+        WriteSubtree(node, programfolder::Absolute(args[1]));
         return kOk;
     }
 
@@ -148,21 +133,16 @@ private:
             throw UsageError{args[0] + ": a transfer file needs the extension .tvd"};
         if (!fileio::FileExists(file)) throw EInOutError(io_error::FileNotFound, args[0]);
         Load();
-        TTreeNode* node = args.size() > 1 ? NodeAt(args[1]) : FRoot;
+        TTreeNode* node = args.size() > 1 ? NodeAt(args[1]) : FDocument.Root();
         auto text = fileio::ReadFile(file);
         ReadTransferText(node, text, args[0]);
-        FTree.SortAll();
-        SaveDataFile(FTree);
+        FDocument.Tree().SortAll();
+        FDocument.Save();
         return kOk;
     }
 
-    TServices FServices;
-    std::unique_ptr<TIniFile> FSettings;
-    TSystemClock FClock;
-    TStdRandom FRandom;
-    TEnglishLocale FLocale;
-    TTreeNodes FTree;
-    TTreeNode* FRoot = nullptr;
+    TPlainServices FServices;
+    TContactStore FDocument; // after the services: records go while they stand
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "comm/BrowserDDE.h"
 #include "platform/Settings.h"
+#include "store/Options.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,11 +17,11 @@ bool SameText(const std::string& a, const std::string& b) {
 } // namespace
 
 TBrowserSettings TBrowserSettings::Read(const ISettings& settings) {
+    const TBrowserOptions stored = TBrowserOptions::Read(settings);
     TBrowserSettings s;
-    s.Name = NameFromSetting(settings.ReadString("Browser", "DDE", ""));
-    s.Path = PathFromSetting(settings.ReadString("Browser", "Path", ""));
-    int port = settings.ReadInteger("Browser", "DebugPort", kDefaultDebugPort);
-    s.DebugPort = port > 0 && port <= 65535 ? port : kDefaultDebugPort;
+    s.Name = NameFromSetting(stored.DDE);
+    s.Path = PathFromSetting(stored.Path);
+    s.DebugPort = stored.DebugPort;
     return s;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Options.h"
+
 #include <string>
 
 class ISettings;
@@ -9,7 +11,7 @@ class IBrowserLink;
 // preferred browser ("DDE"), its program ("Path") and the port on which a
 // Chromium-family browser answers ("DebugPort").
 struct TBrowserSettings {
-    static constexpr int kDefaultDebugPort = 9222;
+    static constexpr int kDefaultDebugPort = TBrowserOptions::kDefaultDebugPort;
 
     std::string Name;
     std::string Path;

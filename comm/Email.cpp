@@ -9,41 +9,39 @@ TEmail::~TEmail() {
 
 uint32_t TEmail::Logon() {
     if (FMapiHandle != 0) return mapi::SuccessSuccess;
-    IMailSystem* mail = Svc().Mail;
-    if (!mail) return mapi::LoginFailure;
+    IMailSystem& mail = Svc().UseMail();
     // Without a default profile the caller's own Profile stays in use.
     if (UseDefProfile)
-        if (std::optional<std::string> def = mail->DefaultProfile()) Profile = *def;
+        if (std::optional<std::string> def = mail.DefaultProfile()) Profile = *def;
     uint32_t session = 0;
-    uint32_t r = mail->Logon(Profile, Password, 0, session);
+    uint32_t r = mail.Logon(Profile, Password, 0, session);
     if (r == mapi::SuccessSuccess) {
         FMapiHandle = session;
         return r;
     }
     // Let the mail client ask the user for a profile.
     session = 0;
-    r = mail->Logon(std::nullopt, std::nullopt, mapi::LogonUI, session);
+    r = mail.Logon(std::nullopt, std::nullopt, mapi::LogonUI, session);
     if (r == mapi::SuccessSuccess) FMapiHandle = session;
     return r;
 }
 
 void TEmail::Logoff() {
     if (FMapiHandle == 0) return;
-    if (IMailSystem* mail = Svc().Mail) mail->Logoff(FMapiHandle);
+    Svc().UseMail().Logoff(FMapiHandle);
     FMapiHandle = 0;
 }
 
 uint32_t TEmail::AddRecipients(std::vector<std::string>& list, int recipClass,
                                std::vector<TMapiRecipient>& recips) {
-    IMailSystem* mail = Svc().Mail;
-    if (!mail) return mapi::Failure;
+    IMailSystem& mail = Svc().UseMail();
     for (std::string& entry : list) {
         if (entry.empty()) continue;
         TMapiRecipient resolved;
-        uint32_t r = mail->ResolveName(FMapiHandle, entry, 0, resolved);
+        uint32_t r = mail.ResolveName(FMapiHandle, entry, 0, resolved);
         if (r == mapi::AmbiguousRecipient || r == mapi::UnknownRecipient) {
             resolved = TMapiRecipient();
-            r = mail->ResolveName(FMapiHandle, entry, mapi::Dialog, resolved);
+            r = mail.ResolveName(FMapiHandle, entry, mapi::Dialog, resolved);
         }
         if (r != mapi::SuccessSuccess) return r;
         entry = resolved.Name;
@@ -94,7 +92,5 @@ uint32_t TEmail::Send() {
     }
     if (Acknowledge) msg.Flags |= mapi::ReceiptRequested;
 
-    IMailSystem* mail = Svc().Mail;
-    if (!mail) return mapi::Failure;
-    return mail->SendMail(FMapiHandle, msg, mapi::Dialog);
+    return Svc().UseMail().SendMail(FMapiHandle, msg, mapi::Dialog);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "platform/Locale.h"
 #include "platform/RandomSource.h"
-#include "platform/Services.h"
+#include "shell/PlainServices.h"
 
-// Deterministic services for the fuzz targets: a fixed day and ids that are
-// never 0, so a reloaded tree is the same tree.
+// The plain services with a fixed day and ids that are never 0, so that a
+// reloaded tree is the same tree.
 struct TFuzzClock : IClock {
     TDate Today() const override { return TDate{1998, 3, 14}; }
 };
@@ -15,13 +14,10 @@ struct TFuzzRandom : IRandom {
 };
 struct TFuzzServices {
     TFuzzServices() {
-        Services.Clock = &Clock;
-        Services.Random = &Random;
-        Services.Locale = &Locale;
-        InstallServices(&Services);
+        Plain.Services.Clock = &Clock;
+        Plain.Services.Random = &Random;
     }
-    TServices Services;
+    TPlainServices Plain{""};
     TFuzzClock Clock;
     TFuzzRandom Random;
-    TEnglishLocale Locale;
 };

@@ -3,6 +3,7 @@
 // be written and read back to the very same text.
 #include "FuzzServices.h"
 #include "platform/Errors.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/ObjectReader.h"
@@ -37,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool asDataFile = data[0] & 1;
     std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
+    TTreeNodes& tree = doc.Tree();
+    TTreeNode* root = doc.Root();
     TTreeNode* below = root;
     if (!asDataFile)
         below = CreateObject(kindFolder, "Paste here", "", "", root, "{Fold}0", 5).Node;
@@ -50,11 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The tree read so far, written and read again, must not change.
     std::string first = Serialize(tree);
-    TTreeNodes again;
-    TTreeNode* root2 = CreateRoot(again);
+    TContactStore again;
     // Serialize writes the root at level 0: read it as a data file body.
-    Load(again, root2, first, false);
-    std::string second = Serialize(again);
+    Load(again.Tree(), again.Root(), first, false);
+    std::string second = Serialize(again.Tree());
     if (first != second) {
         std::fprintf(stderr, "round trip differs:\n--- first\n%s\n--- second\n%s\n", first.c_str(),
                      second.c_str());

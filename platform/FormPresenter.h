@@ -15,6 +15,13 @@ enum TModalResult {
 
 class IFormView;
 
+// A point on the screen, e.g. where a pop-up form opens: the category picker
+// opens below the bottom-left corner of the picture that was clicked.
+struct TScreenPoint {
+    int X = 0;
+    int Y = 0;
+};
+
 // Base of every form's presenter. A presenter holds the values of the form's
 // controls as fields named like the controls and implements its handlers; it
 // shows itself through ShowModal, which asks the view factory for a view.

@@ -207,7 +207,29 @@ std::string TIniFile::Text() const {
 }
 
 void TIniFile::Flush() {
-    if (FPath.empty()) return;
+    FDirty = true;
+    if (FBatch == 0) WriteFile();
+}
+
+void TIniFile::WriteFile() {
+    if (FPath.empty()) {
+        FDirty = false;
+        return;
+    }
+    // A file that could not be read is never replaced by what little was.
     if (FReadError) throw EInOutError(FReadError, FPath);
-    fileio::WriteFileReplacing(FPath, Text());
+    if (Writer)
+        Writer(FPath, Text());
+    else
+        fileio::WriteFileReplacing(FPath, Text());
+    FDirty = false;
+}
+
+void TIniFile::EndUpdate() {
+    if (FBatch == 0) return;
+    if (--FBatch == 0 && FDirty) WriteFile();
+}
+
+void TIniFile::CancelUpdate() {
+    if (FBatch > 0) --FBatch;
 }

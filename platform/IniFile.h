@@ -2,11 +2,13 @@
 
 #include "platform/Settings.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 // A Windows-style profile file. The file is read once; every write changes the
-// lines in memory and writes the whole file back atomically, keeping comments,
+// lines in memory and writes the whole file back atomically (once per batch,
+// see ISettings::BeginUpdate), keeping comments,
 // unknown lines and the order of everything it does not touch. Section and key
 // names are matched without regard to ASCII case; values are kept verbatim.
 // Lines that are neither a section header nor "key=value" are ignored, the first
@@ -30,6 +32,9 @@ public:
     void WriteInteger(const std::string& section, const std::string& key, int value) override;
     void EraseSection(const std::string& section) override;
     std::vector<std::string> ReadSection(const std::string& section) const override;
+    void BeginUpdate() override { ++FBatch; }
+    void EndUpdate() override;
+    void CancelUpdate() override;
 
     // Reads the file again, dropping what is in memory.
     void Reload();
@@ -38,6 +43,10 @@ public:
 
     // Parses the text of a profile file (used by Reload and by the fuzzer).
     void Parse(const std::string& text);
+
+    // Writes the whole text to the file; fileio::WriteFileReplacing unless
+    // replaced (the tests count the writes through it).
+    std::function<void(const std::string& path, const std::string& text)> Writer;
 
 private:
     struct Line {
@@ -54,9 +63,13 @@ private:
     int FindKey(int header, const std::string& key) const;
     // One past the last line of the section starting at header.
     int SectionEnd(int header) const;
+    // A change was made: written now, or at the end of the batch.
     void Flush();
+    void WriteFile();
 
     std::string FPath;
     std::vector<Line> FLines;
     int FReadError = 0; // the I/O error code of a file that could not be read
+    int FBatch = 0;
+    bool FDirty = false; // changes not yet in the file
 };

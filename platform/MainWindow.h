@@ -5,14 +5,11 @@
 
 class TKexObject;
 class TTreeNode;
-struct TFilterState;
 
 // What records ask of the main window (its presenter implements this).
 class IMainWindow {
 public:
     virtual ~IMainWindow() = default;
-    // The category filter that the item list applies.
-    virtual const TFilterState& FilterState() const = 0;
     // The 32 category names, in order.
     virtual std::vector<std::string> CategoryNames() const = 0;
     // "Folders" or "MainItems".
@@ -23,8 +20,6 @@ public:
     virtual void EditNodeText(TTreeNode* node) = 0;
     // Selects the node in the tree (the item list follows).
     virtual void SelectNode(TTreeNode* node) = 0;
-    // Fills the item list again for the selected node.
-    virtual void RefreshList() = 0;
     // The image index of the configured tool whose program is fileName
     // (exact), or 13, the generic document image, when no tool matches.
     virtual int ToolImageIndex(const std::string& fileName) const = 0;

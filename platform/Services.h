@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 class ISettings;
@@ -16,9 +17,20 @@ class ILocale;
 class IImageList;
 class IReportPrinter;
 
+// A required service was not installed: a mistake in wiring the program (or
+// a test), raised at the service's first use and naming it.
+class EServiceMissing : public std::logic_error {
+public:
+    explicit EServiceMissing(const std::string& service);
+};
+
 // Everything the core reaches outside itself. app/, cli/ or a test fixture
 // fills it and installs it; the core never reads the clock, the environment or
-// the desktop directly. MainWindow is null where there is no main window.
+// the desktop directly. Three are optional by design: MainWindow (none in the
+// command line), Views (no desktop: forms count as cancelled and questions
+// as declined) and Images (no icons without a desktop). Every other service
+// is reached through its Use... accessor, which raises EServiceMissing when
+// it is not installed rather than quietly doing nothing.
 struct TServices {
     ISettings* Settings = nullptr;
     IBrowserLink* Browser = nullptr;
@@ -39,6 +51,16 @@ struct TServices {
 
     // A relative file name resolved in the program's folder.
     std::string ProgramFile(const std::string& name) const;
+
+    ISettings& UseSettings() const;
+    IBrowserLink& UseBrowser() const;
+    IMailSystem& UseMail() const;
+    ITelephony& UseTelephony() const;
+    IShell& UseShell() const;
+    IClipboard& UseClipboard() const;
+    IClock& UseClock() const;
+    IRandom& UseRandom() const;
+    ILocale& UseLocale() const;
 };
 
 // The process-wide services. Installing nullptr restores an empty set.

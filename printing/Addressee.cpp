@@ -1,8 +1,8 @@
 #include "printing/Addressee.h"
 
 #include "records/OrgObject.h"
+#include "records/PersonObject.h"
 #include "store/KexObject.h"
-#include "store/PersonObject.h"
 
 TAddressee EnvelopeAddressee(const TKexObject* record) {
     if (!record) return {};

@@ -23,20 +23,21 @@ TPrinterSettings TPrinterSettings::Load(const ISettings& settings) {
 }
 
 void TPrinterSettings::Save(ISettings& settings) const {
+    TSettingsBatch batch(settings);
     settings.WriteString(kSection, "Name", PrinterName);
     settings.WriteString(kSection, "Paper", PaperName);
     settings.WriteInteger(kSection, "PaperWidth", PaperWidth);
     settings.WriteInteger(kSection, "PaperHeight", PaperHeight);
     settings.WriteString(kSection, "Orientation", Landscape ? "Landscape" : "Portrait");
+    batch.Commit();
 }
 
 bool TPrinterSetupDlg::Execute() {
-    if (Svc().Settings) Printer = TPrinterSettings::Load(*Svc().Settings);
+    Printer = TPrinterSettings::Load(Svc().UseSettings());
     FWasLandscape = Printer.Landscape;
     if (ShowModal() != mrOk) return false;
-    if (!Svc().Settings) return true;
     try {
-        Printer.Save(*Svc().Settings);
+        Printer.Save(Svc().UseSettings());
     } catch (const EInOutError& e) {
         if (Svc().Views)
             Svc().Views->MessageBox("The printer setup could not be kept for the next start.\n\n" +

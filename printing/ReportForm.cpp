@@ -83,10 +83,8 @@ void TReportForm::FormCreate() {
     ListText = BookText = SimpListText = Arial(8);
     LabelText = ReturnFont = Arial(10);
     DeliveryFont = Arial(12);
-    if (Svc().Settings) {
-        const bool landscape = TPrinterSettings::Load(*Svc().Settings).Landscape;
-        Portrait1 = Portrait2 = Portrait3 = !landscape;
-    }
+    const bool landscape = TPrinterSettings::Load(Svc().UseSettings()).Landscape;
+    Portrait1 = Portrait2 = Portrait3 = !landscape;
     try {
         Return = retaddr::Read(Svc().ProgramFile(retaddr::kFileName));
     } catch (const EInOutError& e) {
@@ -149,7 +147,7 @@ TReport* TReportForm::PrepareReport(std::string& problem) {
     switch (RptTypeCombo) {
     case rtListing: {
         std::string created;
-        if (Svc().Locale && Svc().Clock) created = Svc().Locale->ShortDate(Svc().Clock->Today());
+        created = Svc().UseLocale().ShortDate(Svc().UseClock().Today());
         ListingForm.Init(range, FTree, FFilter);
         ListingForm.SetPage(PageSetup(TopMargin1, BottomMargin1, LeftMargin1, Portrait1, ListText));
         ListingForm.SetTitle(Title1, "Source: " + NodeId, "created: " + created);

@@ -62,7 +62,7 @@ void TDocObject::EditProperties() {
 }
 
 void TDocObject::Launch() {
-    if (IShell* shell = Svc().Shell) shell->Open(GetTarget(), "", "", 1);
+    Svc().UseShell().Open(GetTarget(), "", "", 1);
 }
 
 void TDocObject::WriteHtmlContent(TTextWriter& /*f*/, bool /*withVCards*/) const {}

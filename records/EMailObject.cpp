@@ -13,6 +13,7 @@
 #include "records/EMailEditDlg.h"
 #include "store/ContainerRules.h"
 #include "store/FieldText.h"
+#include "store/Options.h"
 #include "store/TextWriter.h"
 
 namespace {
@@ -23,9 +24,6 @@ constexpr const char* kAddressColumn = "E-Mail Address";
 constexpr int kMailByShell = 1;
 constexpr int kMailBySystem = 2;
 constexpr int kMailByBrowser = 3;
-
-// The value of the named column of an imported row; false when the row has
-// no such column.
 } // namespace
 
 TEMailObject::TEMailObject(uint8_t kind, const std::string& title, const std::string& target,
@@ -90,7 +88,7 @@ void TEMailObject::DefaultAction() {
 void TEMailObject::SendMail(const std::string& attachment) {
     TEmail mail;
     const TServices& svc = Svc();
-    const int route = svc.Settings ? svc.Settings->ReadInteger("Settings", "INetMail", 0) : 0;
+    const int route = TSettingsOptions::Read(svc.UseSettings()).INetMail;
 
     bool several = false;
     if (svc.MainWindow && svc.MainWindow->ActivePaneName() == "MainItems") {
@@ -121,15 +119,14 @@ void TEMailObject::SendMail(const std::string& attachment) {
     const std::string& address = GetTarget();
     if (!several && LooksLikeEmail(address)) {
         if (route == kMailByShell) {
-            if (svc.Shell) svc.Shell->Open("mailto:" + address, "", "", 5);
+            svc.UseShell().Open("mailto:" + address, "", "", 5);
             return;
         }
         if (route == kMailByBrowser) {
-            if (svc.Browser) {
-                svc.Browser->SetAutoLoad(true);
-                std::string reply;
-                svc.Browser->OpenURL("mailto:" + address, reply);
-            }
+            IBrowserLink& browser = svc.UseBrowser();
+            browser.SetAutoLoad(true);
+            std::string reply;
+            browser.OpenURL("mailto:" + address, reply);
             return;
         }
     }

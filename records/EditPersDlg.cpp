@@ -1,7 +1,7 @@
 #include "records/EditPersDlg.h"
 
 #include "exchange/CommaText.h"
-#include "store/PersonObject.h"
+#include "records/PersonObject.h"
 
 TEditPersDlg::TEditPersDlg()
     : SalutationItems{"Mr.", "Mrs.", "Ms.", "Miss", "Dr.", "Mr. & Mrs.", "Dr. & Mrs."} {

@@ -80,18 +80,15 @@ void TFaxObject::SendFax(const std::string& document) {
     // A document that is gone is left out rather than failing the whole send.
     if (!document.empty() && fileio::FileExists(document)) msg.Files.push_back({-1, document, ""});
 
-    // Without a mail system nothing can be sent; say so as for a failed send.
-    uint32_t result = mapi::Failure;
-    if (IMailSystem* mail = Svc().Mail)
-        result = mail->SendMail(0, msg, mapi::LogonUI | mapi::NewSession | mapi::Dialog);
+    uint32_t result =
+        Svc().UseMail().SendMail(0, msg, mapi::LogonUI | mapi::NewSession | mapi::Dialog);
     if (result != mapi::SuccessSuccess)
         if (IViewFactory* views = Svc().Views)
             views->MessageBox(kSendError, "Merrowin", mb::Ok | mb::IconError);
 }
 
 void TFaxObject::Dial() {
-    if (ITelephony* tel = Svc().Telephony)
-        tel->RequestMakeCall(GetTarget(), "Tessalin", GetTitle(), GetComment());
+    Svc().UseTelephony().RequestMakeCall(GetTarget(), "Tessalin", GetTitle(), GetComment());
 }
 
 void TFaxObject::GetVCardLine(std::string& line) const {

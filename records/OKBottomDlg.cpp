@@ -1,10 +1,12 @@
 #include "records/OKBottomDlg.h"
 
+#include "records/CategoryPopup.h"
+
 TOKBottomDlg::TOKBottomDlg() {
     Caption = "Dialog";
     HelpContext = kHelpContext;
 }
 
 void TOKBottomDlg::BindCategories(TKexObject& record) {
-    OnCatSelect = [&record](const TScreenPoint& p) { record.EditCategories(p); };
+    OnCatSelect = [&record](const TScreenPoint& p) { TCategoryPopup::EditCategories(record, p); };
 }

@@ -34,8 +34,7 @@ int PhoneFormatForCountry(std::string_view country) {
 }
 
 int DefaultPhoneFormat() {
-    const ILocale* locale = Svc().Locale;
-    return PhoneFormatForCountry(locale ? locale->Country() : std::string());
+    return PhoneFormatForCountry(Svc().UseLocale().Country());
 }
 
 void ChooseFormat(int& format, std::string& mask, std::string& number) {

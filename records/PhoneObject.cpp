@@ -85,8 +85,7 @@ void TPhoneObject::DefaultAction() {
 
 void TPhoneObject::Dial() {
     // The dialer's answer is not looked at: a failed dial is not reported.
-    if (ITelephony* tel = Svc().Telephony)
-        tel->RequestMakeCall(GetTarget(), "Tessalin", GetTitle(), GetComment());
+    Svc().UseTelephony().RequestMakeCall(GetTarget(), "Tessalin", GetTitle(), GetComment());
 }
 
 void TPhoneObject::GetVCardLine(std::string& line) const {

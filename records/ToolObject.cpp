@@ -70,10 +70,9 @@ void TToolObject::EditProperties() {
 }
 
 void TToolObject::Launch() {
-    IShell* shell = Svc().Shell;
-    if (!shell) return;
+    IShell& shell = Svc().UseShell();
     std::string parameters = GetTarget() + " " + FToolArguments;
     // A lone blank means neither an address nor arguments: start it bare.
     if (parameters.size() < 2) parameters.clear();
-    shell->Open(FToolFileName, parameters, fileio::ExtractFilePath(FToolFileName), 1);
+    shell.Open(FToolFileName, parameters, fileio::ExtractFilePath(FToolFileName), 1);
 }

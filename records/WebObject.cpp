@@ -79,11 +79,10 @@ void TWebObject::DefaultAction() {
 }
 
 void TWebObject::Browse() {
-    IBrowserLink* browser = Svc().Browser;
-    if (!browser) return;
-    browser->SetAutoLoad(true);
+    IBrowserLink& browser = Svc().UseBrowser();
+    browser.SetAutoLoad(true);
     std::string reply;
-    browser->OpenURL(GetTarget(), reply);
+    browser.OpenURL(GetTarget(), reply);
 }
 
 void TWebObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {

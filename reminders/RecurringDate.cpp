@@ -36,15 +36,11 @@ int StrToInt(const std::string& s) {
 } // namespace
 
 TDate TRecurringDate::Today() {
-    if (const IClock* c = Svc().Clock) return c->Today();
-    static const TSystemClock systemClock;
-    return systemClock.Today();
+    return Svc().UseClock().Today();
 }
 
 const ILocale& TRecurringDate::Locale() {
-    if (const ILocale* l = Svc().Locale) return *l;
-    static const TEnglishLocale english;
-    return english;
+    return Svc().UseLocale();
 }
 
 TRecurringDate::TRecurringDate() {

@@ -1,8 +1,6 @@
 #include "reminders/ReminderObject.h"
 
 #include "platform/Errors.h"
-#include "platform/MainWindow.h"
-#include "platform/Services.h"
 #include "reminders/RemdDlg.h"
 #include "store/FieldText.h"
 
@@ -71,13 +69,10 @@ void TReminderObject::EditProperties() {
 
 void TReminderObject::DefaultAction() {
     EditProperties();
-    if (IMainWindow* mw = Svc().MainWindow) mw->RefreshList();
 }
 
 void TReminderObject::AdvanceDate() {
     FRule.Advance();
     SetTarget(FRule.DateText());
     UpdateDue();
-    // The list shows the new target and icon.
-    if (IMainWindow* mw = Svc().MainWindow) mw->RefreshList();
 }

@@ -4,10 +4,10 @@
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
 #include "printing/ReportForm.h" // destroyed with the form
-#include "shell/CategoryNames.h"
-#include "store/DataFile.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
+#include "store/Options.h"
 #include "store/TreeCompare.h"
 #include "store/TreeNodes.h"
 #include "store/TreeObserver.h"
@@ -27,10 +27,23 @@ std::string DisplayPath(const TTreeNode* node) {
 
 // Keeps the form's selected node valid when nodes are removed by anyone
 // (commands, automation): the selection falls back to the removed node's
-// parent, and rows that may show removed records are dropped.
-class TMainForm::TSelectionGuard : public ITreeObserver {
+// parent, and rows that may show removed records are dropped. Follows the
+// document too: a row whose record goes loses it at once, and the list is
+// read again when an update scope that touched what it shows ends.
+class TMainForm::TSelectionGuard : public ITreeObserver, public IRecordObserver {
 public:
     explicit TSelectionGuard(TMainForm& form) : FForm(form) {}
+
+    void RecordRemoving(TKexObject* record) override { Forget(record); }
+    void ItemRemoving(TKexObject* /*owner*/, TKexObject* item) override { Forget(item); }
+
+    void RecordsChanged(const TRecordChanges& changes) override {
+        bool refill = FStale;
+        FStale = false;
+        for (const TRecordChange& c : changes.Records)
+            refill = refill || Shows(c.Record);
+        if (refill) FForm.RefreshList();
+    }
 
     void NodeRemoving(TTreeNode* node) override {
         TTreeNode*& sel = FForm.Selected;
@@ -46,35 +59,52 @@ public:
     }
 
 private:
+    // The record is the selected node's own (its items and title show) or
+    // one of the list's rows: a child node's record or an item of the node.
+    bool Shows(const TKexObject* r) const {
+        const TTreeNode* sel = FForm.Selected;
+        if (!sel || !r) return false;
+        if (sel->Data() == r) return true;
+        const TTreeNode* n = r->GetNode();
+        if (!n) return false;
+        return n->Data() == r ? n->Parent() == sel : n == sel;
+    }
+
+    void Forget(const TKexObject* record) {
+        for (auto& row : FForm.MainItems) {
+            if (row.Data != record) continue;
+            row.Data = nullptr;
+            row.Selected = false;
+            FStale = true;
+        }
+    }
+
     TMainForm& FForm;
+    bool FStale = false; // rows lost their records: refill at the scope's end
 };
 
-TMainForm::TMainForm(TTreeNodes& folders)
-    : Folders(folders), FGuard(std::make_unique<TSelectionGuard>(*this)) {
+TMainForm::TMainForm(TContactStore& document)
+    : Document(document), Folders(document.Tree()),
+      FGuard(std::make_unique<TSelectionGuard>(*this)) {
     Folders.AddObserver(FGuard.get());
+    Document.AddObserver(FGuard.get());
 }
 
 TMainForm::~TMainForm() {
+    Document.RemoveObserver(FGuard.get());
     Folders.RemoveObserver(FGuard.get());
 }
 
 void TMainForm::Create() {
-    if (const ISettings* settings = Svc().Settings) {
-        WinState.Restore(*settings);
-        auto names = ReadCategoryNames(*settings);
-        FilterListBox.clear();
-        for (auto& n : names)
-            FilterListBox.push_back({n, false});
-    } else {
-        FilterListBox.clear();
-        for (int n = 1; n <= kCategoryCount; ++n)
-            FilterListBox.push_back({"User Defined " + std::to_string(n), false});
-    }
+    const ISettings& settings = Svc().UseSettings();
+    WinState.Restore(settings);
+    FilterListBox.clear();
+    for (const std::string& name : TCategoryOptions::Read(settings).Names)
+        FilterListBox.push_back({name, false});
     Filter = TFilterState{};
     FoldersWidth = WinState.Current().Split;
 
-    TTreeNode* root = Folders.GetFirstNode();
-    if (!root) root = CreateRoot(Folders);
+    TTreeNode* root = Document.Root();
 
     // A damaged data file still leaves a usable window behind the error: what
     // was read stays, sorted and shown, before the error reaches the caller.
@@ -90,7 +120,7 @@ void TMainForm::Create() {
         }
     };
     try {
-        LoadDataFile(root);
+        Document.Load();
     } catch (...) {
         finish();
         throw;
@@ -99,9 +129,9 @@ void TMainForm::Create() {
 }
 
 void TMainForm::Destroy(bool saveData) {
-    if (saveData) SaveDataFile(Folders);
+    if (saveData) Document.Save();
     if (FView) WinState.Get(*FView);
-    if (ISettings* settings = Svc().Settings) WinState.Save(*settings);
+    WinState.Save(Svc().UseSettings());
 }
 
 void TMainForm::FollowSetup() {
@@ -126,7 +156,7 @@ void TMainForm::FoldersChange(TTreeNode* node) {
     MainItems.clear();
     for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
         TKexObject* r = child->Data();
-        if (r && r->IsFilteredOut()) continue;
+        if (r && r->IsFilteredOut(Filter)) continue;
         TListRow row;
         row.Caption = child->Text();
         row.Data = r;
@@ -138,7 +168,7 @@ void TMainForm::FoldersChange(TTreeNode* node) {
         }
         MainItems.push_back(std::move(row));
     }
-    if (TKexObject* r = node->Data()) r->FillListView(MainItems);
+    if (TKexObject* r = node->Data()) r->FillListView(MainItems, Filter);
     for (TListRow& row : MainItems)
         row.Selected = row.Data && std::binary_search(keep.begin(), keep.end(), row.Data);
     std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {

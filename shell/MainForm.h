@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class TContactStore;
 class TTreeNodes;
 class TTreeNode;
 class TKexObject;
@@ -24,9 +25,9 @@ class TReportForm;
 // and the category filters. It implements what records ask of the main window.
 class TMainForm : public IMainWindow {
 public:
-    // Folders is the contact tree the window shows; its root is made by
-    // Create. The tree must outlive the form.
-    explicit TMainForm(TTreeNodes& folders);
+    // The window shows the document's tree; the document must outlive the
+    // form.
+    explicit TMainForm(TContactStore& document);
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -34,15 +35,16 @@ public:
     void SetView(IMainFormView* view) { FView = view; }
 
     // The creation steps of the main window: window state, category names,
-    // filter reset, the root "My Contacts", the data file (raises EInOutError
-    // when it is damaged), selection of the root.
+    // filter reset, the document's data file (raises EInOutError when it is
+    // damaged), selection of the root.
     void Create();
     // At the end of the run: saves the data file (unless told not to) and the
     // window state.
     void Destroy(bool saveData);
 
     // --- state shown by the view ------------------------------------------
-    TTreeNodes& Folders;
+    TContactStore& Document;
+    TTreeNodes& Folders;           // the document's tree
     TTreeNode* Selected = nullptr; // the tree's selected node
     TListRows MainItems;           // the item list, sorted
     TPane ActivePane = TPane::Folders;
@@ -151,12 +153,12 @@ public:
     void OpenFileArgument(const std::string& token);
 
     // --- IMainWindow ----------------------------------------------------------------
-    const TFilterState& FilterState() const override { return Filter; }
     std::vector<std::string> CategoryNames() const override;
     std::vector<TKexObject*> SelectedListObjects() const override;
     void EditNodeText(TTreeNode* node) override;
     void SelectNode(TTreeNode* node) override;
-    void RefreshList() override;
+    // Fills the item list again for the selected node.
+    void RefreshList();
     int ToolImageIndex(const std::string& fileName) const override;
 
     // Helpers the view uses.

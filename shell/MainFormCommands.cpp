@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/ViewFactory.h"
 #include "shell/MainForm.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/NodeKey.h"
@@ -17,18 +18,6 @@ int Ask(const std::string& text, const std::string& caption, int type) {
     IViewFactory* views = Svc().Views;
     return views ? views->MessageBox(text, caption, type) : id::Cancel;
 }
-
-// Keeps the tree's update bracket balanced whatever a load raises.
-class TTreeUpdate {
-public:
-    explicit TTreeUpdate(TTreeNodes& tree) : FTree(tree) { FTree.BeginUpdate(); }
-    ~TTreeUpdate() { FTree.EndUpdate(); }
-    TTreeUpdate(const TTreeUpdate&) = delete;
-    TTreeUpdate& operator=(const TTreeUpdate&) = delete;
-
-private:
-    TTreeNodes& FTree;
-};
 
 // True for a tree record that its node owns (so deleting means deleting the node).
 TTreeNode* OwnNode(TKexObject* r) {
@@ -349,7 +338,7 @@ void TMainForm::CopyBtnClick() {
         }
     }
     if (ActivePane == TPane::Folders) {
-        if (Selected) transfer::CopyNode(Selected);
+        if (Selected) transfer::CopyNode(Selected, Filter);
     } else {
         transfer::CopyListSelection(SelectedListObjects());
     }
@@ -378,7 +367,7 @@ void TMainForm::PasteBtnClick() {
 // --- file ----------------------------------------------------------------------------------
 
 void TMainForm::Save1Click() {
-    SaveDataFile(Folders);
+    Document.Save();
 }
 
 void TMainForm::Revert1Click() {
@@ -398,14 +387,7 @@ void TMainForm::Revert1Click() {
         SelectNode(again ? again : root);
     };
     try {
-        TTreeUpdate update(Folders);
-        root->DeleteChildren();
-        // The root's own detail items are stored in the file too; keeping them
-        // would double them on every revert.
-        if (TKexObject* r = root->Data())
-            while (r->HasItems())
-                r->DeleteItem(r->GetItem(0));
-        LoadDataFile(root);
+        Document.Revert();
     } catch (...) {
         finish();
         throw;
@@ -415,14 +397,14 @@ void TMainForm::Revert1Click() {
 
 void TMainForm::GetUrlBtnClick() {
     SelectRootIfNone();
-    IBrowserLink* browser = Svc().Browser;
-    if (!browser || !Selected) return;
-    browser->SetAutoLoad(false);
+    if (!Selected) return;
+    IBrowserLink& browser = Svc().UseBrowser();
+    browser.SetAutoLoad(false);
     std::string address, title;
-    browser->GetURL(address, title);
+    browser.GetURL(address, title);
     if (address.empty()) {
         // Rather than nothing without a word: how a page can be read.
-        std::string hint = browser->CaptureHint();
+        std::string hint = browser.CaptureHint();
         if (!hint.empty()) Ask(hint, "Get Browser URL", mb::Ok | mb::IconInformation);
         return;
     }

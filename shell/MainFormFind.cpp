@@ -5,27 +5,10 @@
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/TreeNodes.h"
+#include "store/WordMatch.h"
 
 #include <algorithm>
 #include <cctype>
-
-namespace {
-std::string Lower(const std::string& text) {
-    if (const ILocale* locale = Svc().Locale) return locale->LowerCase(text);
-    std::string out = text;
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-// The label has a word starting with the text: only its first occurrence
-// counts.
-bool TitleMatches(const std::string& label, const std::string& lowerText) {
-    std::string l = Lower(label);
-    size_t p = l.find(lowerText);
-    return p != std::string::npos && (p == 0 || l[p - 1] == ' ');
-}
-} // namespace
 
 // --- find ---------------------------------------------------------------------------
 
@@ -61,7 +44,7 @@ void TMainForm::ShowFindMessage(const std::string& text) {
 }
 
 void TMainForm::Locate(const std::string& text) {
-    const std::string s = Lower(text);
+    const std::string s = LowerCase(text);
     if (s.empty()) return;
     SelectRootIfNone();
     if (!Selected) return;
@@ -91,7 +74,7 @@ void TMainForm::Locate(const std::string& text) {
         TTreeNode* node = Folders.Item((first + step) % count);
         Progress.SetPosition(Progress.Position + 1);
         if (FView) FView->ProgressChanged();
-        if (TitleMatches(node->Text(), s)) {
+        if (WordStartMatches(node->Text(), s)) {
             found = node;
             break;
         }

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "store/Options.h" // TWinSetup
+
 #include <string>
 
 class TTreeNode;
 
 // The panes the main window's commands act on.
 enum class TPane { Folders, MainItems };
-
-// A main window setup: geometry, tree pane width, list view style (1 large
-// icons, 2 small icons, 3 list, 4 details) and the list's three column widths.
-struct TWinSetup {
-    int Left = 0, Top = 0, Width = 640, Height = 480, Split = 201, Style = 1;
-    int ColPos[3] = {125, 150, 150};
-};
 
 // What the main window presenter asks of its view (the Qt main window, or a
 // recording view in tests). The view is passive: it shows the presenter's

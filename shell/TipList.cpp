@@ -139,8 +139,7 @@ const std::vector<TTip>& TipList() {
 
 void TTipBar::Start() {
     int count = static_cast<int>(TipList().size());
-    IRandom* rnd = Svc().Random;
-    Show(rnd ? rnd->Random(count - 1) : 0);
+    Show(Svc().UseRandom().Random(count - 1));
 }
 
 void TTipBar::Show(int index) {

@@ -10,37 +10,16 @@
 #include "store/TextWriter.h"
 #include "store/TreeNodes.h"
 
-namespace {
-// Keeps the tree's update bracket balanced whatever the reader raises.
-class TUpdateGuard {
-public:
-    explicit TUpdateGuard(TTreeNodes& tree) : FTree(tree) { FTree.BeginUpdate(); }
-    ~TUpdateGuard() { FTree.EndUpdate(); }
-    TUpdateGuard(const TUpdateGuard&) = delete;
-    TUpdateGuard& operator=(const TUpdateGuard&) = delete;
-
-private:
-    TTreeNodes& FTree;
-};
-} // namespace
-
-void LoadDataFile(TTreeNode* root) {
+void LoadDataFile(TTreeNode* root, const std::string& path) {
     if (!root) return;
-    TTreeNodes& tree = *root->Owner();
-    TUpdateGuard guard(tree);
-    try {
-        // The whole file or an error: a file that is there but cannot be read
-        // must never pass for an empty one.
-        auto text = fileio::ReadFileIfExists(Svc().ProgramFile(kDataFileName));
-        tree.DataFileIncomplete = false;
-        if (!text) return;
-        TTextReader f(*text, kDataFileName);
-        f.SkipLn(); // the header line, whatever it holds
-        ReadObjects(f, root);
-    } catch (...) {
-        tree.DataFileIncomplete = true;
-        throw;
-    }
+    TTreeUpdate guard(*root->Owner());
+    // The whole file or an error: a file that is there but cannot be read
+    // must never pass for an empty one.
+    auto text = fileio::ReadFileIfExists(path);
+    if (!text) return;
+    TTextReader f(*text, fileio::ExtractFileName(path));
+    f.SkipLn(); // the header line, whatever it holds
+    ReadObjects(f, root);
 }
 
 bool IsTransferFileName(const std::string& fileName) {
@@ -50,7 +29,7 @@ bool IsTransferFileName(const std::string& fileName) {
 
 void ReadTransferText(TTreeNode* node, const std::string& text, const std::string& fileName) {
     if (!node) return;
-    TUpdateGuard guard(*node->Owner());
+    TTreeUpdate guard(*node->Owner());
     TTextReader f(text, fileName);
     ReadObjects(f, node);
 }
@@ -62,12 +41,13 @@ void LoadTransferFile(TTreeNode* node, const std::string& fileName) {
     ReadTransferText(node, *text, fileName);
 }
 
-void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, const TCsvExport* csv,
-                  bool keepCategories) {
+void WriteSubtree(TTreeNode* node, const std::string& fileName, const TSubtreeWrite& how) {
     if (!node) return;
     TTextWriter f(Svc().ProgramFile(fileName));
     static const TCsvExport kNoColumns;
-    const TCsvExport& columns = csv ? *csv : kNoColumns;
+    const bool asCsv = how.Csv != nullptr;
+    const TCsvExport& columns = asCsv ? *how.Csv : kNoColumns;
+    const bool keepCategories = how.KeepCategories;
     if (asCsv && columns.CsvHeader && !columns.CsvFields.empty()) {
         std::vector<std::string> header(columns.CsvFields.begin(), columns.CsvFields.end() - 1);
         std::string line;
@@ -97,7 +77,7 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, cons
     for (int i = start; i <= end; ++i) {
         TTreeNode* n = order[static_cast<size_t>(i)];
         TKexObject* r = n->Data();
-        if (!r || r->IsFilteredOut()) continue;
+        if (!r || r->IsFilteredOut(how.Filter)) continue;
         if (asCsv) {
             r->WriteCsv(f, columns.CsvFields);
         } else if (keepCategories) {
@@ -112,19 +92,11 @@ void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv, cons
     f.Close();
 }
 
-void SaveDataFile(TTreeNodes& nodes) {
-    std::string path = Svc().ProgramFile(kDataFileName);
-    if (nodes.DataFileIncomplete) {
-        // The file on disk holds records the tree could not read: keep it,
-        // and write nothing while it cannot be read to keep.
-        if (auto old = fileio::ReadFileIfExists(path))
-            fileio::WriteFileReplacing(Svc().ProgramFile(kBackupFileName), *old);
-    }
+void SaveDataFile(TTreeNodes& nodes, const std::string& path) {
     TTextWriter f(path);
     f.Buffer().reserve(1 << 16);
     f.WriteLn(kDataFileHeader);
     for (TTreeNode* n : nodes.InOrder())
         if (TKexObject* r = n->Data()) r->WriteObject(f, n->Level());
     f.Close();
-    nodes.DataFileIncomplete = false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FilterState.h"
+
 #include <string>
 #include <vector>
 
@@ -12,13 +14,13 @@ inline constexpr const char* kBackupFileName = "tavi.bak";
 inline constexpr const char* kClipFileName = "clipdata.dat";
 inline constexpr const char* kDataFileHeader = "{Params}";
 
-// Reads "tavi.dat" below the root node. Only a missing file leaves the tree
-// as it is. A file that cannot be read whole (no permission, not a regular
-// file, a read error) raises EInOutError and adds nothing. A damaged file
-// raises EInOutError with its line; what was read stays. After either, the
-// next SaveDataFile first keeps the file as "tavi.bak", and writes nothing
-// while the file cannot be read.
-void LoadDataFile(TTreeNode* root);
+// Reads the data file at path below the root node. Only a missing file leaves
+// the tree as it is. A file that cannot be read whole (no permission, not a
+// regular file, a read error) raises EInOutError and adds nothing. A damaged
+// file raises EInOutError with its line; what was read stays. After either,
+// TContactStore keeps the file as "tavi.bak" at its next save, and writes
+// nothing while the file cannot be read.
+void LoadDataFile(TTreeNode* root, const std::string& path);
 
 // Reads a transfer file below node: only a name whose extension is ".tvd"
 // (any case) or exactly "clipdata.dat"; any other name, or a file that cannot
@@ -37,14 +39,23 @@ struct TCsvExport {
     bool CsvHeader = false;
 };
 
-// Writes node and its descendants to fileName: records (a transfer file; tree
-// records without their categories, whose names mean nothing to another user,
-// unless keepCategories) or, with csv, comma-separated rows. Records that the
-// category filter hides are left out.
-void WriteSubtree(TTreeNode* node, const std::string& fileName, bool asCsv,
-                  const TCsvExport* csv = nullptr, bool keepCategories = false);
+// How WriteSubtree writes.
+struct TSubtreeWrite {
+    // Comma-separated rows with these columns (see TCsvExport) instead of
+    // records.
+    const TCsvExport* Csv = nullptr;
+    // Records keep their categories. A transfer file for another user leaves
+    // them out: their names mean nothing there.
+    bool KeepCategories = false;
+    // Records this filter hides are left out (the default hides none).
+    TFilterState Filter;
+};
 
-// Writes the whole tree to "tavi.dat" by the rules of
+// Writes node and its descendants to fileName: records (a transfer file) or
+// comma-separated rows.
+void WriteSubtree(TTreeNode* node, const std::string& fileName, const TSubtreeWrite& how = {});
+
+// Writes the whole tree to the data file at path by the rules of
 // fileio::WriteFileReplacing (the file is replaced whole or not at all, a link
 // stays a link, owner, group and mode stay). Raises EInOutError.
-void SaveDataFile(TTreeNodes& nodes);
+void SaveDataFile(TTreeNodes& nodes, const std::string& path);

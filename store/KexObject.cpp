@@ -1,15 +1,14 @@
 #include "store/KexObject.h"
 
 #include "platform/Clipboard.h"
-#include "platform/Locale.h"
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
-#include "shell/CategoryNames.h"
-#include "shell/CategoryPopup.h"
+#include "store/ContactStore.h"
 #include "store/FieldText.h"
 #include "store/FilterState.h"
 #include "store/TextWriter.h"
 #include "store/TreeNode.h"
+#include "store/WordMatch.h"
 
 #include <algorithm>
 #include <cctype>
@@ -27,23 +26,61 @@ TKexObject::~TKexObject() {
         FItems.pop_back();
 }
 
+namespace {
+// The document an item change goes to: the item's node is its owner's node,
+// which also serves the root record (it has no node of its own).
+TContactStore* DocumentOf(const TKexObject& owner, const TKexObject& item) {
+    if (TContactStore* d = item.Document()) return d;
+    return owner.Document();
+}
+} // namespace
+
+TContactStore* TKexObject::Document() const {
+    return FNode ? FNode->Owner()->Document() : nullptr;
+}
+
+void TKexObject::Changed(uint32_t events) {
+    if (TContactStore* doc = Document()) doc->RecordChanged(this, events);
+}
+
 void TKexObject::SetTitle(const std::string& value) {
     std::string v = fieldtext::SafeField(value);
+    const bool changed = v != FTitle;
     if (FNode && FNode->Data() == this) {
         if (FNode->Text() == FTitle) FNode->SetText(v);
         FTitle = v;
-        if (FNode->Parent()) FNode->Parent()->SortChildren();
-        return;
+        // Within an update scope the siblings are sorted once, at its end:
+        // a thousand new records in one folder cost one sort, not a thousand.
+        if (TTreeNode* parent = FNode->Parent()) {
+            if (TContactStore* doc = Document())
+                doc->SortChildren(parent);
+            else
+                parent->SortChildren();
+        }
+    } else {
+        FTitle = v;
     }
-    FTitle = v;
+    if (changed) Changed(reTitle);
 }
 
 void TKexObject::SetTarget(const std::string& value) {
-    FTarget = fieldtext::SafeField(value);
+    std::string v = fieldtext::SafeField(value);
+    if (v == FTarget) return;
+    FTarget = std::move(v);
+    Changed(reTarget);
 }
 
 void TKexObject::SetComment(const std::string& value) {
-    FComment = fieldtext::SafeField(value);
+    std::string v = fieldtext::SafeField(value);
+    if (v == FComment) return;
+    FComment = std::move(v);
+    Changed(reComment);
+}
+
+void TKexObject::SetCategories(uint32_t value) {
+    if (value == FCategories) return;
+    FCategories = value;
+    Changed(reCategories);
 }
 
 void TKexObject::SetNode(TTreeNode* node) {
@@ -75,18 +112,38 @@ void TKexObject::SetDueCount(int value) {
 }
 
 void TKexObject::AddItem(std::unique_ptr<TKexObject> item) {
-    if (item) FItems.push_back(std::move(item));
+    if (!item) return;
+    TContactStore* doc = DocumentOf(*this, *item);
+    FItems.push_back(std::move(item));
+    if (doc) doc->ItemInserted(this);
 }
 
 void TKexObject::DeleteItem(TKexObject* item) {
-    RemoveItem(item).reset();
-}
-
-std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
     auto it =
         std::find_if(FItems.begin(), FItems.end(),
                      [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    if (it == FItems.end()) return;
+    TContactStore* doc = DocumentOf(*this, **it);
+    TContactStore::TUpdate scope(doc);
+    std::unique_ptr<TKexObject> doomed = RemoveItem(item);
+    if (doc && doomed) doc->RecordRemoving(doomed.get());
+}
+
+std::unique_ptr<TKexObject> TKexObject::RemoveItem(TKexObject* item) {
+    auto find = [this, item] {
+        return std::find_if(
+            FItems.begin(), FItems.end(),
+            [item](const std::unique_ptr<TKexObject>& p) { return p.get() == item; });
+    };
+    auto it = find();
     if (it == FItems.end()) return nullptr;
+    TContactStore* doc = DocumentOf(*this, **it);
+    TContactStore::TUpdate scope(doc);
+    if (doc) {
+        doc->ItemRemoving(this, item);
+        it = find(); // the observers were told; look again rather than trust it
+        if (it == FItems.end()) return nullptr;
+    }
     std::unique_ptr<TKexObject> out = std::move(*it);
     FItems.erase(it);
     return out;
@@ -113,18 +170,14 @@ TKexObject* TKexObject::FindItem(const std::string& title, uint8_t kind) const {
 }
 
 TKexObject* TKexObject::FindItemByWord(const std::string& lowerText) const {
-    const ILocale* locale = Svc().Locale;
-    for (const auto& item : FItems) {
-        std::string title = locale ? locale->LowerCase(item->GetTitle()) : item->GetTitle();
-        size_t p = title.find(lowerText);
-        if (p != std::string::npos && (p == 0 || title[p - 1] == ' ')) return item.get();
-    }
+    for (const auto& item : FItems)
+        if (WordStartMatches(item->GetTitle(), lowerText)) return item.get();
     return nullptr;
 }
 
-void TKexObject::FillListView(TListRows& list) const {
+void TKexObject::FillListView(TListRows& list, const TFilterState& filter) const {
     for (const auto& item : FItems) {
-        if (item->IsFilteredOut()) continue;
+        if (item->IsFilteredOut(filter)) continue;
         TListRow row;
         row.Caption = item->GetTitle();
         row.Target = item->GetTarget();
@@ -135,24 +188,8 @@ void TKexObject::FillListView(TListRows& list) const {
     }
 }
 
-bool TKexObject::IsFilteredOut() const {
-    const IMainWindow* mw = Svc().MainWindow;
-    return mw && mw->FilterState().IsFilteredOut(FCategories);
-}
-
-void TKexObject::EditCategories(const TScreenPoint& sender) {
-    TCategoryPopup popup;
-    popup.HasPosition = true;
-    popup.Left = sender.X;
-    popup.Top = sender.Y;
-    std::vector<std::string> names;
-    if (const IMainWindow* mw = Svc().MainWindow)
-        names = mw->CategoryNames();
-    else if (Svc().Settings)
-        names = ReadCategoryNames(*Svc().Settings);
-    popup.SetCategories(names, FCategories);
-    popup.ShowModal();
-    FCategories = popup.GetCategories();
+bool TKexObject::IsFilteredOut(const TFilterState& filter) const {
+    return filter.IsFilteredOut(FCategories);
 }
 
 std::string TKexObject::RecordLine(int level) const {
@@ -297,7 +334,7 @@ void TKexObject::CopyToClipboard() const {
     std::string plain;
     GetClipboardText(plain);
     data.Plain = plain;
-    if (IClipboard* cb = Svc().Clipboard) cb->SetData(data);
+    Svc().UseClipboard().SetData(data);
 }
 
 void TKexObject::GetClipboardText(std::string& text) const {

@@ -9,9 +9,11 @@
 #include <variant>
 #include <vector>
 
+class TContactStore;
 class TTreeNode;
 class TTextWriter;
 class TCard;
+struct TFilterState;
 
 // Kind codes, stored in every record line; they never change.
 enum : uint8_t {
@@ -33,13 +35,6 @@ enum : uint8_t {
 inline bool IsTreeKind(uint8_t kind) {
     return kind <= kindWeb;
 }
-
-// Where a category picker opens: the screen position of the bottom-left
-// corner of the picture that was clicked.
-struct TScreenPoint {
-    int X = 0;
-    int Y = 0;
-};
 
 // A record's own fields by their names in the code, for scripts (dump) and
 // automation. Values are text, numbers or lists of text.
@@ -67,15 +62,19 @@ public:
     uint32_t GetCategories() const { return FCategories; }
 
     // Keeps the node's label and the siblings' order in step (see .cpp).
+    // Each setter tells the record's document of a change.
     void SetTitle(const std::string& value);
     void SetTarget(const std::string& value);
     void SetComment(const std::string& value);
-    void SetCategories(uint32_t value) { FCategories = value; }
+    void SetCategories(uint32_t value);
 
     // The tree node: a tree record's own, a detail item's owner's, none for
     // the root record.
     TTreeNode* GetNode() const { return FNode; }
     void SetNode(TTreeNode* node);
+    // The document of the record's tree; none while the record is linked
+    // nowhere (being read, or the root record).
+    TContactStore* Document() const;
 
     int GetDue() const { return FDue; }
     int GetDueCount() const { return FDueCount; }
@@ -83,6 +82,7 @@ public:
     void SetDueCount(int value);
 
     // --- detail items ----------------------------------------------------
+    // Items are linked to this record's node (SetNode) before they are added.
     void AddItem(std::unique_ptr<TKexObject> item);
     // Destroys the item; an item not in the list is ignored.
     void DeleteItem(TKexObject* item);
@@ -97,13 +97,13 @@ public:
 
     TKexObject* FindItem(const std::string& title, uint8_t kind) const;
     TKexObject* FindItemByWord(const std::string& lowerText) const;
-    void FillListView(TListRows& list) const;
+    // The detail items that the filter shows, as list rows.
+    void FillListView(TListRows& list, const TFilterState& filter) const;
 
     void WriteObject(TTextWriter& f, int level) const;
     void WriteItems(TTextWriter& f, int level) const;
     void WriteCsv(TTextWriter& f, const std::vector<std::string>& fields) const;
-    void EditCategories(const TScreenPoint& sender);
-    bool IsFilteredOut() const;
+    bool IsFilteredOut(const TFilterState& filter) const;
 
     // The record line: "{" level " " kind " }" title "~~" target "~~" comment "~~" id.
     std::string RecordLine(int level) const;
@@ -152,6 +152,9 @@ protected:
     virtual bool AppendClassLine(std::string& out) const;
 
 private:
+    // Tells the document (if any) that fields of this record changed.
+    void Changed(uint32_t events);
+
     uint32_t FCategories = 0;
     int32_t FObjectId;
     uint8_t FKind;

@@ -2,19 +2,9 @@
 
 #include "platform/RandomSource.h"
 #include "platform/Services.h"
-#include "records/AddressObject.h"
-#include "records/DocObject.h"
-#include "records/EMailObject.h"
-#include "records/FaxObject.h"
-#include "records/OrgObject.h"
-#include "records/PhoneObject.h"
-#include "records/ToolObject.h"
-#include "records/WebObject.h"
-#include "reminders/ReminderObject.h"
-#include "store/FolderObject.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
-#include "store/PersonObject.h"
-#include "store/TeamObject.h"
+#include "store/RecordRegistry.h"
 #include "store/TreeNodes.h"
 
 #include <stdexcept>
@@ -22,48 +12,15 @@
 std::unique_ptr<TKexObject> ConstructRecord(uint8_t kind, const std::string& title,
                                             const std::string& target, const std::string& comment,
                                             int32_t objectId, const std::string& classLine) {
-    switch (kind) {
-    case kindFolder:
-        return std::make_unique<TFolderObject>(kind, title, target, comment, objectId, classLine);
-    case kindOrg:
-        return std::make_unique<TOrgObject>(kind, title, target, comment, objectId, classLine);
-    case kindTeam:
-        return std::make_unique<TTeamObject>(kind, title, target, comment, objectId, classLine);
-    case kindPerson:
-        return std::make_unique<TPersonObject>(kind, title, target, comment, objectId, classLine);
-    case kindWeb:
-        return std::make_unique<TWebObject>(kind, title, target, comment, objectId, classLine);
-    case kindAddress:
-        return std::make_unique<TAddressObject>(kind, title, target, comment, objectId, classLine);
-    case kindPhone:
-        return std::make_unique<TPhoneObject>(kind, title, target, comment, objectId, classLine);
-    case kindEMail:
-        return std::make_unique<TEMailObject>(kind, title, target, comment, objectId, classLine);
-    case kindFax:
-        return std::make_unique<TFaxObject>(kind, title, target, comment, objectId, classLine);
-    case kindReminder:
-        return std::make_unique<TReminderObject>(kind, title, target, comment, objectId, classLine);
-    case kindDoc:
-        return std::make_unique<TDocObject>(kind, title, target, comment, objectId, classLine);
-    case kindTool:
-        return std::make_unique<TToolObject>(kind, title, target, comment, objectId, classLine);
-    case kindRoot:
-        return std::make_unique<TKexObject>(kind, title, target, comment, objectId);
-    default: {
-        // A kind without a class of its own keeps its class line verbatim.
-        auto r = std::make_unique<TKexObject>(kind, title, target, comment, objectId);
-        r->KeepClassLine(classLine);
-        return r;
-    }
-    }
+    return TRecordRegistry::Construct(kind, title, target, comment, objectId, classLine);
 }
 
 TCreated CreateObject(uint8_t kind, const std::string& title, const std::string& target,
                       const std::string& comment, TTreeNode* parent, const std::string& classLine,
                       int32_t objectId) {
     if (objectId == 0) {
-        IRandom* rnd = Svc().Random;
-        objectId = rnd ? rnd->Random(65535) * rnd->Random(32768) : 0;
+        IRandom& rnd = Svc().UseRandom();
+        objectId = rnd.Random(65535) * rnd.Random(32768);
     }
     TCreated result;
     auto record = ConstructRecord(kind, title, target, comment, objectId, classLine);
@@ -84,9 +41,8 @@ TCreated CreateObject(uint8_t kind, const std::string& title, const std::string&
     }
     TKexObject* owner = parent->Data();
     if (!owner) throw std::logic_error("CreateObject: the parent node has no record");
-    TKexObject* r = record.get();
+    record->SetNode(parent);
     owner->AddItem(std::move(record));
-    r->SetNode(parent);
     return result;
 }
 
@@ -114,10 +70,11 @@ bool MoveNodeTo(TTreeNode* node, TTreeNode* target) {
 
 void MoveItemTo(TKexObject* item, TKexObject* owner, TTreeNode* target) {
     if (!item || !owner || !target || !target->Data()) return;
+    TContactStore::TUpdate scope(target->Owner()->Document());
     std::unique_ptr<TKexObject> moved = owner->RemoveItem(item);
     if (!moved) return;
-    target->Data()->AddItem(std::move(moved));
     item->SetNode(target);
+    target->Data()->AddItem(std::move(moved));
 }
 
 TTreeNode* CreateRoot(TTreeNodes& tree) {

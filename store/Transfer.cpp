@@ -24,7 +24,7 @@ void PutClipFileOnClipboard() {
         out += "\r\n";
     }
     if (out.empty()) return;
-    if (IClipboard* cb = Svc().Clipboard) cb->SetData(TClipboardData{out, std::nullopt});
+    Svc().UseClipboard().SetData(TClipboardData{out, std::nullopt});
 }
 } // namespace
 
@@ -46,11 +46,14 @@ void WriteListSelection(TTextWriter& f, const std::vector<TKexObject*>& selected
     }
 }
 
-void CopyNode(TTreeNode* node) {
+void CopyNode(TTreeNode* node, const TFilterState& filter) {
     if (!node) return;
     // Within the program categories mean the same everywhere, so a copy (and a
     // cut, which is a move) keeps them, as a copy from the list does.
-    WriteSubtree(node, kClipFileName, false, nullptr, true);
+    TSubtreeWrite how;
+    how.KeepCategories = true;
+    how.Filter = filter;
+    WriteSubtree(node, kClipFileName, how);
     PutClipFileOnClipboard();
 }
 
@@ -63,9 +66,8 @@ void CopyListSelection(const std::vector<TKexObject*>& selected) {
 }
 
 bool Paste(TTreeNode* node) {
-    IClipboard* cb = Svc().Clipboard;
-    if (!cb || !node) return false;
-    auto text = cb->PrivateText();
+    if (!node) return false;
+    auto text = Svc().UseClipboard().PrivateText();
     if (!text || text->empty()) return false;
     fileio::WriteFileReplacing(Svc().ProgramFile(kClipFileName), *text);
     LoadTransferFile(node, kClipFileName);

@@ -6,6 +6,7 @@
 class TKexObject;
 class TTextWriter;
 class TTreeNode;
+struct TFilterState;
 
 // Moving records through the clipboard: the transfer text (the data file's
 // records without a header, levels from 1) passes through "clipdata.dat" and
@@ -16,8 +17,9 @@ namespace transfer {
 // each detail item at level 1; every record keeps its categories.
 void WriteListSelection(TTextWriter& f, const std::vector<TKexObject*>& selected);
 
-// Copies the node's subtree (WriteSubtree, keeping categories) to the clipboard.
-void CopyNode(TTreeNode* node);
+// Copies the node's subtree (WriteSubtree, keeping categories), without the
+// records the filter hides, to the clipboard.
+void CopyNode(TTreeNode* node, const TFilterState& filter);
 // Copies the list selection to the clipboard; nothing when it is empty.
 void CopyListSelection(const std::vector<TKexObject*>& selected);
 

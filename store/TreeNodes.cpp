@@ -1,12 +1,13 @@
 #include "store/TreeNodes.h"
 
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/TreeCompare.h"
 #include "store/TreeObserver.h"
 
 #include <algorithm>
 
-TTreeNodes::TTreeNodes() = default;
+TTreeNodes::TTreeNodes(TContactStore* document) : FDocument(document) {}
 
 TTreeNodes::~TTreeNodes() {
     FObservers.clear();
@@ -42,6 +43,9 @@ TTreeNode* TTreeNodes::AddChildObject(TTreeNode* parent, const std::string& text
 
 void TTreeNodes::Delete(TTreeNode* node) {
     if (!node || node->FOwner != this) return;
+    // The document's observers re-read when everything below is gone.
+    TContactStore::TUpdate scope(FDocument);
+    if (FDocument) FDocument->NodeRemoving(node);
     // Records first, deepest nodes first, while every ancestor still stands.
     std::vector<TTreeNode*> order{node};
     for (size_t i = 0; i < order.size(); ++i)

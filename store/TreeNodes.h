@@ -7,13 +7,16 @@
 #include <vector>
 
 class ITreeObserver;
+class TContactStore;
 
 // The contact tree: the store, as a tree control's node collection. Keeps the
 // pre-order positions cached (rebuilt after a structural change) so that
 // walking by position is linear, and tells its observers of every change.
 class TTreeNodes {
 public:
-    TTreeNodes();
+    // document: the document that owns the tree and hears of its records
+    // going (none for a bare tree).
+    explicit TTreeNodes(TContactStore* document = nullptr);
     ~TTreeNodes();
     TTreeNodes(const TTreeNodes&) = delete;
     TTreeNodes& operator=(const TTreeNodes&) = delete;
@@ -46,9 +49,7 @@ public:
     void AddObserver(ITreeObserver* observer);
     void RemoveObserver(ITreeObserver* observer);
 
-    // Set when the last load of the data file stopped on an error: the tree
-    // then lacks records that the file on disk still has.
-    bool DataFileIncomplete = false;
+    TContactStore* Document() const { return FDocument; }
 
 private:
     friend class TTreeNode;
@@ -66,9 +67,22 @@ private:
             f(o);
     }
 
+    TContactStore* FDocument;
     std::vector<std::unique_ptr<TTreeNode>> FTop;
     mutable std::vector<TTreeNode*> FOrder;
     mutable bool FOrderValid = true;
     int FUpdateCount = 0;
     std::vector<ITreeObserver*> FObservers;
+};
+
+// Keeps the tree's bulk-update bracket balanced whatever the work inside raises.
+class TTreeUpdate {
+public:
+    explicit TTreeUpdate(TTreeNodes& tree) : FTree(tree) { FTree.BeginUpdate(); }
+    ~TTreeUpdate() { FTree.EndUpdate(); }
+    TTreeUpdate(const TTreeUpdate&) = delete;
+    TTreeUpdate& operator=(const TTreeUpdate&) = delete;
+
+private:
+    TTreeNodes& FTree;
 };

@@ -17,8 +17,7 @@ class TOffscreenPdfPrinter : public IReportPrinter {
 public:
     TOffscreenPdfPrinter() : FApp(MakeApp()), FPrinter(std::make_unique<TQtReportPrinter>()) {
         // The paper chosen in the printer setup, as the desktop prints on.
-        if (Svc().Settings)
-            printersettings::Apply(FPrinter->Printer(), TPrinterSettings::Load(*Svc().Settings));
+        printersettings::Apply(FPrinter->Printer(), TPrinterSettings::Load(Svc().UseSettings()));
     }
     ~TOffscreenPdfPrinter() override {
         FPrinter.reset();

@@ -2,9 +2,9 @@
 
 #include "exchange/VCImportDlg.h"
 #include "platform/ui/DialogView.h"
-#include "platform/ui/OKBottomView.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
+#include "records/ui/OKBottomView.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/KexObject.h"
+#include "platform/FormPresenter.h"
 
 #include <QToolButton>
 #include <functional>

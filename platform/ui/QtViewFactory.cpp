@@ -1,12 +1,12 @@
 #include "platform/ui/QtViewFactory.h"
 
+#include "platform/FileFilter.h"
 #include "platform/MessageBox.h"
 #include "platform/ui/QtText.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <map>
-#include <mutex>
 
 namespace {
 std::map<std::string, TQtViewFactory::Maker>& Registry() {
@@ -15,10 +15,7 @@ std::map<std::string, TQtViewFactory::Maker>& Registry() {
 }
 } // namespace
 
-TQtViewFactory::TQtViewFactory(QWidget* parent) : FParent(parent) {
-    static std::once_flag once;
-    std::call_once(once, RegisterAllViews);
-}
+TQtViewFactory::TQtViewFactory(QWidget* parent) : FParent(parent) {}
 
 void TQtViewFactory::Register(const std::string& formName, Maker maker) {
     Registry()[formName] = std::move(maker);
@@ -72,7 +69,8 @@ int TQtViewFactory::MessageBox(const std::string& text, const std::string& capti
 std::optional<std::string> TQtViewFactory::OpenFileName(const std::string& title,
                                                         const std::string& initialFolder,
                                                         const std::string& filter, bool mustExist) {
-    QFileDialog dlg(FParent, FromStored(title), FromStored(initialFolder), FromStored(filter));
+    QFileDialog dlg(FParent, FromStored(title), FromStored(initialFolder),
+                    FromStored(QtFileFilter(filter)));
     dlg.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;

@@ -16,7 +16,7 @@ public:
 
     explicit TQtViewFactory(QWidget* parent = nullptr);
 
-    // Views register themselves by form name (see ViewRegistry.cpp).
+    // Each layer's views are entered by form name (app/ViewRegistry.cpp).
     static void Register(const std::string& formName, Maker maker);
     static bool IsRegistered(const std::string& formName);
 
@@ -32,6 +32,3 @@ public:
 private:
     QWidget* FParent;
 };
-
-// Registers every view of the program with TQtViewFactory (called once at start).
-void RegisterAllViews();

@@ -1,8 +1,8 @@
 #include "platform/ui/DialogView.h"
-#include "platform/ui/OKBottomView.h"
 #include "platform/ui/QtViewFactory.h"
 #include "printing/FontDialog.h"
 #include "printing/ui/PrintingViews.h"
+#include "records/ui/OKBottomView.h"
 #include "report/ui/QtFontMetrics.h"
 
 #include <QFontDialog>

@@ -1,10 +1,10 @@
 #include "platform/Services.h"
 #include "platform/ui/DialogView.h"
-#include "platform/ui/OKBottomView.h"
 #include "platform/ui/QtViewFactory.h"
 #include "printing/PrinterSetupDlg.h"
 #include "printing/ui/PrinterSettingsQt.h"
 #include "printing/ui/PrintingViews.h"
+#include "records/ui/OKBottomView.h"
 #include "report/ui/QtReportPrinter.h"
 
 #include <QDialogButtonBox>

@@ -1,11 +1,11 @@
 #include "printing/ui/ReportFormView.h"
 
-#include "platform/ui/OKBottomView.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
 #include "printing/ReportForm.h"
 #include "records/EditMask.h"
 #include "records/ui/MaskEdit.h"
+#include "records/ui/OKBottomView.h"
 #include "records/ui/ViewFields.h"
 #include "report/EnvelopeSize.h"
 #include "report/LabelStock.h"

@@ -1,8 +1,8 @@
 #include "platform/ImageList.h"
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/DocEditDlg.h"
+#include "records/ui/OKBottomView.h"
+#include "records/ui/RecordViews.h"
 #include "ui_DocEditDlg.h"
 
 namespace {

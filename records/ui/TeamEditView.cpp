@@ -1,8 +1,8 @@
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/FolderEditDlg.h"
 #include "records/TeamEditDlg.h"
+#include "records/ui/OKBottomView.h"
+#include "records/ui/RecordViews.h"
 #include "ui_TeamEditDlg.h"
 
 namespace {

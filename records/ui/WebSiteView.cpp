@@ -1,7 +1,7 @@
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/WebSiteDlg.h"
+#include "records/ui/OKBottomView.h"
+#include "records/ui/RecordViews.h"
 #include "ui_WebSiteDlg.h"
 
 namespace {

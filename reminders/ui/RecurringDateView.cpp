@@ -1,8 +1,8 @@
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
+#include "records/ui/OKBottomView.h"
 #include "reminders/RecurringDateDlg.h"
+#include "reminders/ui/ReminderViews.h"
 #include "ui_RecurringDateDlg.h"
 
 #include <QHeaderView>

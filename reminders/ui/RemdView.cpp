@@ -1,7 +1,7 @@
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtViewFactory.h"
+#include "records/ui/OKBottomView.h"
 #include "reminders/RemdDlg.h"
+#include "reminders/ui/ReminderViews.h"
 #include "ui_RemdDlg.h"
 
 namespace {

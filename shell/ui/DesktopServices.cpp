@@ -2,6 +2,7 @@
 
 #include "comm/BrowserSettings.h"
 #include "printing/ui/PrinterSettingsQt.h"
+#include "shell/RecordKinds.h"
 
 TDesktopServices::TDesktopServices(const std::string& programFolder,
                                    const std::string& settingsFile)
@@ -24,6 +25,7 @@ TDesktopServices::TDesktopServices(const std::string& programFolder,
     Services.Printer = &Printer;
     printersettings::Apply(Printer.Printer(), TPrinterSettings::Load(Settings));
     InstallServices(&Services);
+    RegisterRecordKinds();
 }
 
 TDesktopServices::~TDesktopServices() {

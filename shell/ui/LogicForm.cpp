@@ -10,7 +10,6 @@
 #include "shell/ui/AppException.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/SignalPipe.h"
-#include "store/DataFile.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -37,11 +36,11 @@ TLogicForm::~TLogicForm() {
     if (auto* views = dynamic_cast<TQtViewFactory*>(Svc().Views)) views->SetParent(nullptr);
     FWindow.reset();
     FForm.reset();
-    FTree.Clear();
+    FDocument.Tree().Clear();
 }
 
 bool TLogicForm::Create(const std::string& commandLine) {
-    FForm = std::make_unique<TMainForm>(FTree);
+    FForm = std::make_unique<TMainForm>(FDocument);
     FWindow = std::make_unique<TMainWindow>(*FForm);
     FWindow->SetCommandLine(commandLine);
     Svc().MainWindow = FForm.get();
@@ -193,9 +192,13 @@ void TLogicForm::Finish() {
     };
     // The data first: nothing that happens to the settings may keep it from
     // being saved, and a failed save leaves the old file whole.
-    attempt([this] { SaveDataFile(FTree); });
+    attempt([this] { FDocument.Save(); });
+    // The toolbars and the window state go into the settings file in one
+    // write, at the end of the batch.
+    TSettingsBatch batch(FSettings);
     attempt([this] { FWindow->SaveBars(FSettings); });
     attempt([this] { FForm->Destroy(false); });
+    attempt([&batch] { batch.Commit(); });
     FEndFailed = !failures.empty();
     if (FEndFailed) {
         std::string text;

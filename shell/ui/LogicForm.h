@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/TreeNodes.h"
+#include "store/ContactStore.h"
 
 #include <QObject>
 #include <memory>
@@ -14,7 +14,7 @@ class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 
-// The program's host: owns the contact tree, the main window and the tray
+// The program's host: owns the document, the main window and the tray
 // icon, and ends the program by one ordinary path (data and window state
 // saved) whichever way the end comes: File Exit, the tray's Exit, a signal,
 // the session's end or an unhandled exception.
@@ -54,7 +54,8 @@ public:
     void Restore1Click();
     void TrayIconClick();
 
-    TTreeNodes& Tree() { return FTree; }
+    TContactStore& Document() { return FDocument; }
+    TTreeNodes& Tree() { return FDocument.Tree(); }
     TMainForm& Form() { return *FForm; }
     TMainWindow& Window() { return *FWindow; }
     QSystemTrayIcon* TrayIcon() const { return FTray; }
@@ -73,7 +74,7 @@ private:
     void Finish();
 
     ISettings& FSettings;
-    TTreeNodes FTree;
+    TContactStore FDocument;
     std::unique_ptr<TMainForm> FForm;
     std::unique_ptr<TMainWindow> FWindow;
     QSystemTrayIcon* FTray = nullptr;

@@ -201,11 +201,16 @@ TEST(Email, SendKeepsALogonMadeBeforeIt) {
     EXPECT_EQ(svc.Mail.Logoffs.size(), 1u); // ended with the component
 }
 
-TEST(Email, WithoutAMailSystemNothingCanLogOn) {
+TEST(Email, WithoutAMailSystemSendingRaisesNamingIt) {
     TTestServices svc;
     svc.Services.Mail = nullptr;
     TEmail mail;
     mail.Recipient = {"a@x.org"};
-    EXPECT_EQ(mail.Send(), mapi::LoginFailure);
+    try {
+        mail.Send();
+        FAIL() << "sent without a mail system";
+    } catch (const EServiceMissing& e) {
+        EXPECT_STREQ(e.what(), "the Mail service is not installed");
+    }
     EXPECT_FALSE(mail.LoggedOn());
 }

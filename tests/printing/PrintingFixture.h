@@ -2,9 +2,10 @@
 
 #include "records/AddressObject.h"
 #include "records/OrgObject.h"
+#include "records/PersonObject.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
-#include "store/PersonObject.h"
 #include "store/TreeNodes.h"
 #include "support/TestServices.h"
 
@@ -22,8 +23,9 @@ struct TPostal {
 class PrintingFixture : public ::testing::Test {
 protected:
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
+    TTreeNodes& tree = doc.Tree();
+    TTreeNode* root = doc.Root();
 
     TTreeNode* Folder(const std::string& title, TTreeNode* parent = nullptr) {
         return CreateObject(kindFolder, title, "", "", parent ? parent : root, "", 0).Node;

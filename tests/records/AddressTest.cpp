@@ -1,6 +1,7 @@
 #include "records/AddressObject.h"
+#include "records/CategoryPopup.h"
 #include "records/EditAddressDlg.h"
-#include "shell/CategoryPopup.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"
@@ -79,12 +80,12 @@ TEST(AddressDataFile, DetailRecordsSurviveLoadAndSaveByteForByte) {
                              "{2 6 }Desk~~555 0100~~~~7\r\n{Phon}~~7\r\n"
                              "{2 8 }Office~~555 0199~~~~8\r\n{Faxs}4\r\n";
     WriteText(svc.File("tavi.dat"), file);
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
-    LoadDataFile(root);
+    TContactStore doc;
+    TTreeNode* root = doc.Root();
+    doc.Load();
     ASSERT_EQ(root->Data()->ItemCount(), 1);
     EXPECT_EQ(dynamic_cast<TAddressObject*>(root->Data()->GetItem(0))->City(), "Leeds");
-    SaveDataFile(tree);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), file);
 }
 

@@ -1,8 +1,9 @@
+#include "records/CategoryPopup.h"
 #include "records/DocEditDlg.h"
 #include "records/DocObject.h"
 #include "records/ToolEdit.h"
 #include "records/ToolObject.h"
-#include "shell/CategoryPopup.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/ObjectFactory.h"
 #include "store/TextWriter.h"
@@ -73,14 +74,14 @@ TEST_F(DocTool, DataFileWithDocumentsAndToolsSurvivesLoadAndSave) {
                              "{2 12 }Edit notes~~/home/u/notes.txt~~~~42\r\n"
                              "{Tool}/usr/bin/editor~~-n --x~~2\r\n";
     WriteText(svc.File("tavi.dat"), data);
-    TTreeNodes loaded;
-    TTreeNode* top = CreateRoot(loaded);
-    LoadDataFile(top);
+    TContactStore loaded;
+    TTreeNode* top = loaded.Root();
+    loaded.Load();
     ASSERT_NE(dynamic_cast<TDocObject*>(top->Data()->GetItem(0)), nullptr);
     auto* tool = dynamic_cast<TToolObject*>(top->GetFirstChild()->Data()->GetItem(0));
     ASSERT_NE(tool, nullptr);
     EXPECT_EQ(tool->ToolArguments(), "-n --x");
-    SaveDataFile(loaded);
+    loaded.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), data);
 }
 

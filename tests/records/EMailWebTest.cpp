@@ -1,8 +1,10 @@
+#include "platform/Services.h"
+#include "records/CategoryPopup.h"
 #include "records/EMailEditDlg.h"
 #include "records/EMailObject.h"
 #include "records/WebObject.h"
 #include "records/WebSiteDlg.h"
-#include "shell/CategoryPopup.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/ObjectFactory.h"
 #include "store/TextWriter.h"
@@ -73,14 +75,14 @@ TEST(EMailWebRecords, DataFileWithNestedWebsitesAndMailSurvivesLoadAndSave) {
                              "{2 4 }News~~http://news.x.org~~daily~~70311\r\n{Webs}0\r\n"
                              "{3 4 }Sport~~http://news.x.org/sport~~~~70312\r\n{Webs}-1\r\n";
     WriteText(svc.File("tavi.dat"), file);
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
-    LoadDataFile(root);
+    TContactStore doc;
+    TTreeNode* root = doc.Root();
+    doc.Load();
     TTreeNode* news = root->GetFirstChild()->GetFirstChild();
     ASSERT_NE(news, nullptr);
     EXPECT_NE(dynamic_cast<TWebObject*>(news->Data()), nullptr);
     EXPECT_NE(dynamic_cast<TEMailObject*>(root->GetFirstChild()->Data()->GetItem(0)), nullptr);
-    SaveDataFile(tree);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), file);
 }
 
@@ -247,28 +249,44 @@ TEST(EMailSend, AtMostOneListedRecipientLeavesTheChoiceToTheOption) {
     }
 }
 
-TEST(EMailSend, WithoutDesktopServicesNothingHappensAndNothingCrashes) {
+TEST(EMailSend, EachRouteWithoutItsServiceRaisesNamingIt) {
     TTestServices svc;
     TTree t;
     TKexObject* ann = t.EMail("ann@x.org");
-    svc.Services.Shell = nullptr;
-    svc.Services.Browser = nullptr;
-    svc.Services.Mail = nullptr;
-    svc.Services.Views = nullptr;
-    for (int route : {0, 1, 3}) {
-        svc.Settings.WriteInteger("Settings", "INetMail", route);
-        ann->SendMail("");
+    // INetMail and the one service that route needs, taken away.
+    const struct {
+        int Route;
+        std::string Missing;
+    } cases[] = {{1, "Shell"}, {3, "Browser"}, {0, "Mail"}, {2, "Mail"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Route);
+        TServices& s = svc.Services;
+        s.Shell = c.Missing == "Shell" ? nullptr : &svc.Shell;
+        s.Browser = c.Missing == "Browser" ? nullptr : &svc.Browser;
+        s.Mail = c.Missing == "Mail" ? nullptr : &svc.Mail;
+        svc.Settings.WriteInteger("Settings", "INetMail", c.Route);
+        try {
+            ann->SendMail("");
+            ADD_FAILURE() << "sent without " << c.Missing;
+        } catch (const EServiceMissing& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Missing), std::string::npos) << e.what();
+        }
     }
-    // Several recipients cannot be confirmed without a message box: nothing goes.
-    svc.Services.Mail = &svc.Mail;
+    svc.Services.Settings = nullptr;
+    EXPECT_THROW(ann->SendMail(""), EServiceMissing);
+}
+
+TEST(EMailSend, SeveralRecipientsWithoutMessageBoxesAreNotSent) {
+    TTestServices svc;
+    TTree t;
+    TKexObject* ann = t.EMail("ann@x.org");
+    // The question cannot be asked without a desktop: it counts as declined.
+    svc.Services.Views = nullptr;
     svc.MainWindow.ActivePane = "MainItems";
     svc.MainWindow.Selected = {ann, t.EMail("bob@x.org")};
     ann->SendMail("");
     EXPECT_TRUE(svc.Mail.Logons.empty());
-    svc.DetachMainWindow();
-    svc.Services.Settings = nullptr;
-    ann->SendMail("");
-    EXPECT_EQ(svc.Mail.Sent.size(), 1u);
+    EXPECT_TRUE(svc.Mail.Sent.empty());
 }
 
 TEST(EMailSend, DefaultActionsSendMailAndBrowse) {
@@ -284,7 +302,7 @@ TEST(EMailSend, DefaultActionsSendMailAndBrowse) {
     EXPECT_EQ(svc.Browser.Opened[0].Address, "http://x.org/a?b=1");
     EXPECT_TRUE(svc.Browser.Opened[0].AutoLoad);
     svc.Services.Browser = nullptr;
-    t.Web(t.Folder, "V", "http://y.org")->Data()->Browse();
+    EXPECT_THROW(t.Web(t.Folder, "V", "http://y.org")->Data()->Browse(), EServiceMissing);
 }
 
 // --- publishing and vCard ------------------------------------------------------

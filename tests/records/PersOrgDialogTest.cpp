@@ -3,10 +3,10 @@
 #include "records/EditPersDlg.h"
 #include "records/OrgEditDlg.h"
 #include "records/OrgObject.h"
+#include "records/PersonObject.h"
 #include "records/PhoneFormats.h"
 #include "records/PhoneObject.h"
 #include "store/ObjectFactory.h"
-#include "store/PersonObject.h"
 #include "store/TreeNodes.h"
 #include "support/TestServices.h"
 

@@ -1,3 +1,4 @@
+#include "platform/Services.h"
 #include "records/EditMask.h"
 #include "records/FaxEditDlg.h"
 #include "records/FaxObject.h"
@@ -84,7 +85,7 @@ TEST_F(PhoneFaxFixture, DialAsksTelephonyWithTheNumberAsStored) {
     EXPECT_TRUE(svc.Views.Boxes.empty());
 
     svc.Services.Telephony = nullptr;
-    p.Dial(); // no dialer: nothing happens
+    EXPECT_THROW(p.Dial(), EServiceMissing); // a wiring mistake, not a silent no-op
 }
 
 TEST_F(PhoneFaxFixture, SendFaxHandsOneMessageToTheMailSystem) {
@@ -113,17 +114,16 @@ TEST_F(PhoneFaxFixture, SendFaxHandsOneMessageToTheMailSystem) {
     EXPECT_TRUE(svc.Views.Boxes.empty());
 }
 
-TEST_F(PhoneFaxFixture, FailedOrImpossibleFaxSendIsReported) {
+TEST_F(PhoneFaxFixture, FailedFaxSendIsReportedAndAMissingMailSystemRaises) {
     const std::string error = "MAPI Error. Unable to send Fax using Windows Messaging Services";
     svc.Mail.SendResult = mapi::Failure;
     Fax().SendFax("");
+    ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+    EXPECT_EQ(svc.Views.Boxes[0].Text, error);
+    EXPECT_EQ(svc.Views.Boxes[0].Type, mb::Ok | mb::IconError);
     svc.Services.Mail = nullptr;
-    Fax().SendFax("");
-    ASSERT_EQ(svc.Views.Boxes.size(), 2u);
-    for (const auto& b : svc.Views.Boxes) {
-        EXPECT_EQ(b.Text, error);
-        EXPECT_EQ(b.Type, mb::Ok | mb::IconError);
-    }
+    EXPECT_THROW(Fax().SendFax(""), EServiceMissing);
+    EXPECT_EQ(svc.Views.Boxes.size(), 1u);
 }
 
 TEST_F(PhoneFaxFixture, ColumnImportAndExportUseTheirOwnColumnNames) {

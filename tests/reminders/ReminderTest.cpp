@@ -1,10 +1,12 @@
 #include "reminders/RecurringDateDlg.h"
 #include "reminders/RemdDlg.h"
 #include "reminders/ReminderObject.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNode.h"
 #include "store/TreeNodes.h"
+#include "support/RecordingObserver.h"
 #include "support/TestServices.h"
 
 #include <gtest/gtest.h>
@@ -32,16 +34,15 @@ std::string SampleFile() {
 }
 
 struct Loaded {
-    TTreeNodes Tree;
-    TTreeNode* Root = nullptr;
+    TContactStore Doc;
+    TTreeNode* Root = Doc.Root();
     TTreeNode* Friends = nullptr;
     TTreeNode* Person = nullptr;
     TTreeNode* Work = nullptr;
 
     explicit Loaded(TTestServices& svc, const std::string& text = SampleFile()) {
         WriteText(svc.File(kDataFileName), text);
-        Root = CreateRoot(Tree);
-        LoadDataFile(Root);
+        Doc.Load();
         Friends = Root->GetFirstChild();
         Person = Friends ? Friends->GetFirstChild() : nullptr;
         Work = Friends ? Friends->GetNextSibling() : nullptr;
@@ -75,7 +76,7 @@ TEST(Reminder, DataFileRoundTripsByteForByteAndReadsRuleAndCategories) {
     EXPECT_EQ(fields[0].first, "Rule");
     EXPECT_EQ(std::get<std::string>(fields[0].second), "1998,3,14,3");
 
-    SaveDataFile(f.Tree);
+    f.Doc.Save();
     EXPECT_EQ(ReadText(svc.File(kDataFileName)), SampleFile());
 }
 
@@ -159,7 +160,7 @@ TEST(Reminder, DamagedClassLinesLoadWithoutAMessage) {
     }
 }
 
-TEST(Reminder, AdvanceKeepsAnOverdueDailyReminderDueAndRefreshesTheList) {
+TEST(Reminder, AdvanceKeepsAnOverdueDailyReminderDueAndTellsTheDocument) {
     TTestServices svc;
     Loaded f(svc, "{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n{1 0 }F~~~~~~1\r\n{Fold}0\r\n" +
                       Reminder(2, "Pills", "1998,3,12,0~~0", "12/3/98") +
@@ -167,13 +168,16 @@ TEST(Reminder, AdvanceKeepsAnOverdueDailyReminderDueAndRefreshesTheList) {
     TReminderObject& pills = f.Item(f.Friends, 0);
     TReminderObject& rent = f.Item(f.Friends, 1);
     ASSERT_EQ(f.Friends->Data()->GetDueCount(), 2);
+    TRecordingObserver seen(f.Doc);
 
     pills.AdvanceDate();
     EXPECT_EQ(pills.GetTarget(), "13/3/98");
     pills.AdvanceDate();
     EXPECT_EQ(pills.GetTarget(), "14/3/98");
     EXPECT_EQ(pills.GetDue(), 1);
-    EXPECT_EQ(svc.MainWindow.Refreshes, 2);
+    // Each advance is a change of the target the list shows.
+    ASSERT_EQ(seen.Deliveries.size(), 2u);
+    EXPECT_EQ(seen.EventsOf(&pills), reTarget);
 
     // A monthly reminder on the 31st skips the months without one and keeps
     // its day for the advances after.
@@ -277,13 +281,14 @@ TEST(RemdDlg, SetDateOpensAtTheRemindersDateAndOkStoresItsText) {
         label = d.TargetDateLabel;
         return mrOk;
     });
+    TRecordingObserver seen(f.Doc);
     birthday.DefaultAction();
     EXPECT_EQ(shownAt, (TDate{1998, 2, 20}));
     EXPECT_EQ(label, "20/3/98 and every following other Friday");
     EXPECT_EQ(birthday.GetTarget(), "20/3/98");
     EXPECT_EQ(birthday.GetDue(), 0);
     EXPECT_EQ(f.Person->Data()->GetDueCount(), 1);
-    EXPECT_EQ(svc.MainWindow.Refreshes, 1);
+    EXPECT_EQ(seen.EventsOf(&birthday), reTarget);
 }
 
 TEST(RemdDlg, PropertiesOkWithEmptyTitleChangesNothing) {

@@ -2,6 +2,7 @@
 #include "platform/MessageBox.h"
 #include "records/EditAddressDlg.h"
 #include "records/EditPersDlg.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 
 #include <functional>
@@ -280,13 +281,12 @@ TEST_F(CommandsFixture, NewFolderAndTeamKeepTheirTitleAndStartLabelEditing) {
 }
 
 TEST_F(CommandsFixture, NewRecordWithNothingSelectedGoesBelowTheRoot) {
-    TTreeNodes other;
+    TContactStore other;
     TMainForm bare(other);
     svc.Services.MainWindow = &bare;
-    CreateRoot(other);
     bare.OnNewFolder(); // no view, no selection
-    EXPECT_EQ(bare.Selected, other.GetFirstNode());
-    EXPECT_EQ(ChildTexts(other.GetFirstNode()), (Strings{"New Folder"}));
+    EXPECT_EQ(bare.Selected, other.Root());
+    EXPECT_EQ(ChildTexts(other.Root()), (Strings{"New Folder"}));
     svc.Services.MainWindow = &form;
 }
 

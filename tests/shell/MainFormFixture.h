@@ -2,6 +2,7 @@
 
 #include "RecordingMainView.h"
 #include "shell/MainForm.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
@@ -53,8 +54,9 @@ protected:
 
     TTestServices svc;
     TRecordingMainView view;
-    TTreeNodes tree; // outlives the form
-    TMainForm form{tree};
+    TContactStore doc; // outlives the form
+    TTreeNodes& tree = doc.Tree();
+    TMainForm form{doc};
     TTreeNode* root = nullptr;
 };
 

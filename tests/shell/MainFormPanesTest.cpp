@@ -1,5 +1,5 @@
 #include "MainFormFixture.h"
-#include "store/PersonObject.h"
+#include "records/PersonObject.h"
 
 namespace {
 

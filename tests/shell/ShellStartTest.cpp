@@ -1,9 +1,11 @@
 #include "MainFormFixture.h"
 #include "platform/Errors.h"
+#include "platform/IniFile.h"
 #include "shell/CommandLine.h"
 #include "shell/MainWinState.h"
 #include "shell/ProgressForm.h"
 #include "shell/TipList.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 
 namespace {
@@ -57,6 +59,17 @@ TEST_F(MainFormFixture, ToggleTwiceReturnsTheGeometryAndEachSetupKeepsItsChanges
     EXPECT_EQ(svc.Settings.ReadInteger("WinState", "Norm_Style", 0), 4);
 }
 
+TEST_F(MainFormFixture, DestroyWritesTheSettingsFileOnceForAllEighteenValues) {
+    TIniFile file(svc.File("kex.ini"));
+    int writes = 0;
+    file.Writer = [&](const std::string&, const std::string&) { ++writes; };
+    svc.Services.Settings = &file;
+    form.Destroy(false);
+    svc.Services.Settings = &svc.Settings;
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(file.ReadSection("WinState").size(), 18u);
+}
+
 TEST_F(MainFormFixture, DestroySavesTheDataOnlyWhenAsked) {
     Node(kindFolder, "Kept");
     form.Destroy(false);
@@ -72,10 +85,10 @@ TEST(MainFormCreate, TreeOfAnUnsortedDataFileIsShownSortedAtEveryLevel) {
     WriteText(svc.File(kDataFileName), "{Params}\r\n{1 3 }Zed~~~~~~1\r\n\r\n"
                                        "{1 0 }Work~~~~~~2\r\n\r\n{2 3 }Tom~~~~~~3\r\n\r\n"
                                        "{2 3 }ann~~~~~~4\r\n\r\n{1 0 }Clubs~~~~~~5\r\n\r\n");
-    TTreeNodes tree;
-    TMainForm form(tree);
+    TContactStore doc;
+    TMainForm form(doc);
     form.Create();
-    TTreeNode* root = tree.GetFirstNode();
+    TTreeNode* root = doc.Root();
     std::vector<std::string> top, work;
     for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
         top.push_back(c->Text());
@@ -88,15 +101,15 @@ TEST(MainFormCreate, TreeOfAnUnsortedDataFileIsShownSortedAtEveryLevel) {
 TEST(MainFormCreate, DamagedDataFileRaisesAfterTheRootIsSelected) {
     TTestServices svc;
     WriteText(svc.File(kDataFileName), "{Params}\r\n{1 0 }Kept~~~~~~5\r\n\r\n{x");
-    TTreeNodes tree;
+    TContactStore doc;
     TRecordingMainView view;
-    TMainForm form(tree);
+    TMainForm form(doc);
     form.SetView(&view);
     EXPECT_THROW(form.Create(), EInOutError);
-    EXPECT_EQ(form.Selected, tree.GetFirstNode());
+    EXPECT_EQ(form.Selected, doc.Root());
     EXPECT_EQ(form.MainItems.size(), 1u);
     EXPECT_EQ(view.Applied, 1);
-    EXPECT_TRUE(tree.DataFileIncomplete);
+    EXPECT_TRUE(doc.Incomplete());
 }
 
 TEST(CommandLine, BlanksOutsideQuotesSeparateTokens) {

@@ -2,6 +2,7 @@
 // tree, and nothing is written over it.
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
@@ -44,8 +45,8 @@ class UnreadableDataFile : public ::testing::TestWithParam<UnreadableCase> {
 protected:
     ~UnreadableDataFile() override { fileio::testing::SetReadFunction(nullptr); }
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
+    TTreeNodes& tree = doc.Tree();
 };
 
 TEST_P(UnreadableDataFile, IsALoadErrorWithTheFileNameAndTheNextSaveWritesNothing) {
@@ -53,7 +54,7 @@ TEST_P(UnreadableDataFile, IsALoadErrorWithTheFileNameAndTheNextSaveWritesNothin
     c.Setup(svc);
     gReads = 0;
     try {
-        LoadDataFile(root);
+        doc.Load();
         FAIL() << "no error raised";
     } catch (const EInOutError& e) {
         EXPECT_EQ(e.ErrorCode(), c.Error);
@@ -62,7 +63,8 @@ TEST_P(UnreadableDataFile, IsALoadErrorWithTheFileNameAndTheNextSaveWritesNothin
     EXPECT_EQ(tree.Count(), 1);
     EXPECT_FALSE(tree.Updating());
 
-    EXPECT_THROW(SaveDataFile(tree), EInOutError);
+    EXPECT_TRUE(doc.Incomplete());
+    EXPECT_THROW(doc.Save(), EInOutError);
     fileio::testing::SetReadFunction(nullptr);
     if (c.FileStays) {
         EXPECT_EQ(ReadText(svc.File("tavi.dat")), kData);
@@ -98,25 +100,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DataFileAccess, AfterAReadErrorTheFirstSaveThatCanReadTheFileKeepsIt) {
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
     WriteText(svc.File("tavi.dat"), kData);
     fileio::testing::SetReadFunction(FailingRead);
     gReads = 0;
-    EXPECT_THROW(LoadDataFile(root), EInOutError);
+    EXPECT_THROW(doc.Load(), EInOutError);
     fileio::testing::SetReadFunction(nullptr);
-    SaveDataFile(tree);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.bak")), kData);
 }
 
 TEST(DataFileAccess, OnlyAMissingFileLoadsEmpty) {
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
-    LoadDataFile(root);
-    EXPECT_EQ(tree.Count(), 1);
-    EXPECT_FALSE(tree.DataFileIncomplete);
-    SaveDataFile(tree);
+    TContactStore doc;
+    doc.Load();
+    EXPECT_EQ(doc.Tree().Count(), 1);
+    EXPECT_FALSE(doc.Incomplete());
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.dat")), "{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n");
 }
 
@@ -127,13 +127,11 @@ TEST(DataFileAccess, AFileTheUserMayNotReadOrWriteIsNeitherLoadedNorReplaced) {
     WriteText(svc.File("tavi.dat"), kData);
     ::chmod(svc.File("tavi.dat").c_str(), 0600);
     std::string result = otheruser::Run([&]() -> std::string {
-        TTreeNodes tree;
-        CreateRoot(tree);
+        TContactStore doc;
         std::string out;
-        for (auto step : {+[](TTreeNodes& t) { LoadDataFile(t.GetFirstNode()); },
-                          +[](TTreeNodes& t) { SaveDataFile(t); }}) {
+        for (auto step : {+[](TContactStore& d) { d.Load(); }, +[](TContactStore& d) { d.Save(); }}) {
             try {
-                step(tree);
+                step(doc);
                 out += "ok ";
             } catch (const EInOutError& e) {
                 out += std::string(e.what()) + " ";
@@ -148,14 +146,13 @@ TEST(DataFileAccess, AFileTheUserMayNotReadOrWriteIsNeitherLoadedNorReplaced) {
 
 TEST(DataFileAccess, AReadOnlyFileIsNotReplaced) {
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
     WriteText(svc.File("tavi.dat"), kData);
     ::chmod(svc.File("tavi.dat").c_str(), 0444);
-    LoadDataFile(root);
-    root->Child(0)->Data()->SetComment("changed");
+    doc.Load();
+    doc.Root()->Child(0)->Data()->SetComment("changed");
     try {
-        SaveDataFile(tree);
+        doc.Save();
         FAIL() << "no error raised";
     } catch (const EInOutError& e) {
         EXPECT_STREQ(e.what(), "File access denied");

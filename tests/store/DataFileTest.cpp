@@ -1,6 +1,7 @@
 #include "store/DataFile.h"
 
 #include "platform/Errors.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/TreeNodes.h"
@@ -22,15 +23,16 @@ const std::string kExample = "{Params}\r\n{0 11 }My Contacts~~~~~~32892645\r\n"
 class DataFileTest : public ::testing::Test {
 protected:
     TTestServices svc;
-    TTreeNodes tree;
-    TTreeNode* root = CreateRoot(tree);
+    TContactStore doc;
+    TTreeNodes& tree = doc.Tree();
+    TTreeNode* root = doc.Root();
 
     void Load(const std::string& text) {
         WriteText(svc.File("tavi.dat"), text);
-        LoadDataFile(root);
+        doc.Load();
     }
     std::string Saved() {
-        SaveDataFile(tree);
+        doc.Save();
         return ReadText(svc.File("tavi.dat"));
     }
 };
@@ -49,7 +51,7 @@ TEST_F(DataFileTest, ExampleFileSurvivesLoadAndSaveByteForByte) {
 }
 
 TEST_F(DataFileTest, MissingOrEmptyFileGivesTheRootOnly) {
-    LoadDataFile(root);
+    doc.Load();
     EXPECT_EQ(tree.Count(), 1);
     Load("");
     EXPECT_EQ(tree.Count(), 1);
@@ -105,7 +107,7 @@ TEST_P(DataFileErrors, StopsWithInvalidNumericInputAtTheLineAndKeepsWhatWasRead)
     const auto& c = GetParam();
     WriteText(svc.File("tavi.dat"), c.Text);
     try {
-        LoadDataFile(root);
+        doc.Load();
         FAIL() << "no error raised";
     } catch (const EInOutError& e) {
         EXPECT_EQ(e.ErrorCode(), 106);
@@ -115,7 +117,8 @@ TEST_P(DataFileErrors, StopsWithInvalidNumericInputAtTheLineAndKeepsWhatWasRead)
     }
     EXPECT_EQ(tree.Count(), c.NodesKept);
     EXPECT_FALSE(tree.Updating());
-    EXPECT_TRUE(tree.DataFileIncomplete);
+    EXPECT_FALSE(doc.Updating());
+    EXPECT_TRUE(doc.Incomplete());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,12 +170,12 @@ TEST_F(DataFileTest, FailedLoadKeepsTheFileAsBackupAtTheNextSave) {
     const std::string damaged =
         "{Params}\r\n{1 0 }A~~~~~~1\r\n{Fold}0\r\ngarbage\r\n{1 0 }B~~~~~~2\r\n{Fold}0\r\n";
     WriteText(svc.File("tavi.dat"), damaged);
-    EXPECT_THROW(LoadDataFile(root), EInOutError);
-    SaveDataFile(tree);
+    EXPECT_THROW(doc.Load(), EInOutError);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.bak")), damaged);
     // Only the first save after the failed load keeps a copy.
     WriteText(svc.File("tavi.bak"), "older");
-    SaveDataFile(tree);
+    doc.Save();
     EXPECT_EQ(ReadText(svc.File("tavi.bak")), "older");
 }
 
@@ -188,7 +191,7 @@ TEST_F(DataFileTest, SaveThatFailsPartWayKeepsTheOldFileWhole) {
     ::setrlimit(RLIMIT_FSIZE, &small);
     bool raised = false;
     try {
-        SaveDataFile(tree);
+        doc.Save();
     } catch (const EInOutError& e) {
         raised = e.ErrorCode() == io_error::DiskFull;
     }
@@ -208,7 +211,7 @@ TEST_F(DataFileTest, SaveThatFailsPartWayKeepsTheOldFileWhole) {
 TEST_F(DataFileTest, WriteToFullDeviceRaisesDiskFull) {
     Load(kExample);
     try {
-        WriteSubtree(root, "/dev/full", false);
+        WriteSubtree(root, "/dev/full");
         FAIL() << "no error raised";
     } catch (const EInOutError& e) {
         EXPECT_EQ(e.ErrorCode(), 101);

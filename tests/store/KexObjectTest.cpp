@@ -1,8 +1,9 @@
 #include "store/KexObject.h"
 
+#include "records/CategoryPopup.h"
 #include "records/FolderEditDlg.h"
 #include "records/TeamEditDlg.h"
-#include "shell/CategoryPopup.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/ObjectFactory.h"
@@ -79,7 +80,7 @@ TEST_F(KexObjectTest, FindItemByWordTestsOnlyTheFirstOccurrenceAtAWordStart) {
 
 TEST_F(KexObjectTest, FilterAnyAndAll) {
     TKexObject* r = Item(root, "x");
-    TFilterState& f = svc.MainWindow.Filter;
+    TFilterState f;
     struct Case {
         bool Any, All;
         uint32_t Mask, Cats;
@@ -99,20 +100,19 @@ TEST_F(KexObjectTest, FilterAnyAndAll) {
         f.FilterBtn2Down = c.All;
         f.CategoryMask = c.Mask;
         r->SetCategories(c.Cats);
-        EXPECT_EQ(r->IsFilteredOut(), c.Hidden) << c.Mask << "/" << c.Cats;
+        EXPECT_EQ(r->IsFilteredOut(f), c.Hidden) << c.Mask << "/" << c.Cats;
     }
-    svc.DetachMainWindow();
-    EXPECT_FALSE(r->IsFilteredOut());
 }
 
 TEST_F(KexObjectTest, FillListViewSkipsFilteredItems) {
     TKexObject* a = Item(root, "a");
     a->SetCategories(1);
     Item(root, "b");
-    svc.MainWindow.Filter.FilterBtn2Down = true;
-    svc.MainWindow.Filter.CategoryMask = 1;
+    TFilterState all;
+    all.FilterBtn2Down = true;
+    all.CategoryMask = 1;
     TListRows rows;
-    root->Data()->FillListView(rows);
+    root->Data()->FillListView(rows, all);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].Caption, "a");
     EXPECT_EQ(rows[0].Data, a);
@@ -187,10 +187,10 @@ TEST_F(KexObjectTest, UnsafeValuesNeverReachAStoredField) {
         EXPECT_TRUE(fieldtext::IsSafeField(*v)) << *v;
     EXPECT_EQ(r->GetTitle(), "a-~b c-");
     // Whatever was typed, the saved file reads back to the same record.
-    SaveDataFile(tree);
-    TTreeNodes again;
-    TTreeNode* root2 = CreateRoot(again);
-    LoadDataFile(root2);
+    SaveDataFile(tree, svc.File(kDataFileName));
+    TContactStore again;
+    TTreeNode* root2 = again.Root();
+    again.Load();
     ASSERT_EQ(root2->Count(), 1);
     EXPECT_EQ(root2->Child(0)->Data()->GetTitle(), r->GetTitle());
     EXPECT_EQ(root2->Child(0)->Data()->GetComment(), r->GetComment());

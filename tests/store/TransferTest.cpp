@@ -53,7 +53,7 @@ TEST_F(TransferTest, TreeCopyKeepsCategoriesButExportedFilesDropThoseOfTreeRecor
     TTreeNode* sub = Folder(a, "Sub", 5);
     Item(sub, "Item", 9);
     TTreeNode* target = Folder(root, "Target");
-    transfer::CopyNode(a);
+    transfer::CopyNode(a, {});
     ASSERT_TRUE(transfer::Paste(target));
     ASSERT_EQ(target->Count(), 1);
     TTreeNode* copy = target->Child(0);
@@ -64,7 +64,7 @@ TEST_F(TransferTest, TreeCopyKeepsCategoriesButExportedFilesDropThoseOfTreeRecor
 
     // A transfer file for other people carries no categories on tree records;
     // detail items keep theirs.
-    WriteSubtree(a, "out.tvd", false);
+    WriteSubtree(a, "out.tvd");
     TTreeNode* other = Folder(root, "Other");
     LoadTransferFile(other, "out.tvd");
     TTreeNode* read = other->Child(0);
@@ -139,7 +139,7 @@ TEST_F(TransferTest, TransferFileNamesAreCheckedByExtensionOrExactScratchName) {
 TEST_F(TransferTest, WrittenSubtreeStartsAtLevelOneAndReadsBackBelowAnotherNode) {
     TTreeNode* a = Folder(root, "A");
     Item(Folder(a, "Child"), "Item");
-    WriteSubtree(a, "out.tvd", false);
+    WriteSubtree(a, "out.tvd");
     std::string text = ReadText(svc.File("out.tvd"));
     EXPECT_EQ(text.rfind("{1 0 }A~~", 0), 0u) << text;
     TTreeNode* other = Folder(root, "Other");
@@ -152,9 +152,12 @@ TEST_F(TransferTest, SubtreeExportLeavesOutFilteredRecordsButVisitsTheirChildren
     TTreeNode* a = Folder(root, "A", 1);
     TTreeNode* hidden = Folder(a, "Hidden", 2);
     Folder(hidden, "Shown", 1);
-    svc.MainWindow.Filter.FilterBtn1Down = true;
-    svc.MainWindow.Filter.CategoryMask = 1;
-    WriteSubtree(a, "out.tvd", false);
+    TFilterState any;
+    any.FilterBtn1Down = true;
+    any.CategoryMask = 1;
+    TSubtreeWrite how;
+    how.Filter = any;
+    WriteSubtree(a, "out.tvd", how);
     std::string text = ReadText(svc.File("out.tvd"));
     EXPECT_NE(text.find("}A~~"), std::string::npos);
     EXPECT_EQ(text.find("}Hidden~~"), std::string::npos);
@@ -166,7 +169,9 @@ TEST_F(TransferTest, CsvExportWritesQuotedHeaderAndOneRowPerMatchingRecord) {
     Item(a, "one");
     Item(a, "two, \"quoted\"");
     TCsvExport csv{{"Title", "Phone Number", "Extension", "6"}, true};
-    WriteSubtree(a, "out.csv", true, &csv);
+    TSubtreeWrite how;
+    how.Csv = &csv;
+    WriteSubtree(a, "out.csv", how);
     EXPECT_EQ(ReadText(svc.File("out.csv")),
               "Title,\"Phone Number\",Extension\r\n\"one\",\"t\",\"\"\r\n"
               "\"two, \"\"quoted\"\"\",\"t\",\"\"\r\n");

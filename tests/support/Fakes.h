@@ -170,25 +170,21 @@ public:
 
 class TFakeMainWindow : public IMainWindow {
 public:
-    const TFilterState& FilterState() const override { return Filter; }
     std::vector<std::string> CategoryNames() const override { return Names; }
     std::string ActivePaneName() const override { return ActivePane; }
     std::vector<TKexObject*> SelectedListObjects() const override { return Selected; }
     void EditNodeText(TTreeNode* node) override { Edited.push_back(node); }
     void SelectNode(TTreeNode* node) override { SelectedNodes.push_back(node); }
-    void RefreshList() override { ++Refreshes; }
     int ToolImageIndex(const std::string& fileName) const override {
         auto it = ToolImages.find(fileName);
         return it == ToolImages.end() ? 13 : it->second;
     }
 
-    TFilterState Filter;
     std::vector<std::string> Names;
     std::string ActivePane = "Folders";
     std::vector<TKexObject*> Selected;
     std::vector<TTreeNode*> Edited;
     std::vector<TTreeNode*> SelectedNodes;
-    int Refreshes = 0;
     std::map<std::string, int> ToolImages;
 };
 

@@ -1,6 +1,7 @@
 #include "support/TestServices.h"
 
 #include "platform/FileIO.h"
+#include "shell/RecordKinds.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +35,7 @@ TTestServices::TTestServices() {
     for (int n = 1; n <= 32; ++n)
         MainWindow.Names.push_back("Cat " + std::to_string(n));
     InstallServices(&Services);
+    RegisterRecordKinds();
 }
 
 TTestServices::~TTestServices() {

@@ -20,7 +20,7 @@ protected:
     // Runs the command line on the data saved from the tree, with no
     // display to open.
     TRun Run(const std::string& args) {
-        SaveDataFile(tree);
+        doc.Save();
         const std::string err = svc.File("stderr.txt");
         const std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
                                 std::string(MERROWIN_CLI_PATH) + " --home '" + svc.Home.Path() +

@@ -49,7 +49,6 @@ void TypeInto(QWidget* w, const char* text) {
 class ReportFormView : public PrintingFixture {
 protected:
     ReportFormView() {
-        RegisterAllViews();
         svc.Services.Views = &views;
         svc.Services.Printer = &printer;
         form.FormCreate();

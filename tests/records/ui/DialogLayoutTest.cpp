@@ -1,4 +1,5 @@
 #include "platform/ui/QtViewFactory.h"
+#include "records/CategoryPopup.h"
 #include "records/DocEditDlg.h"
 #include "records/EMailEditDlg.h"
 #include "records/EditAddressDlg.h"
@@ -8,7 +9,6 @@
 #include "records/WebSiteDlg.h"
 #include "reminders/RecurringDateDlg.h"
 #include "reminders/RemdDlg.h"
-#include "shell/CategoryPopup.h"
 #include "support/TestServices.h"
 #include "support/ui/ModalDriver.h"
 

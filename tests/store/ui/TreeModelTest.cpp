@@ -34,7 +34,7 @@ TEST(TreeModel, FollowsEveryKindOfChangeUnderTheModelTester) {
     EXPECT_EQ(model.data(pa, Qt::DisplayRole).toString(), "z");
 
     WriteText(svc.File("tavi.dat"), "{Params}\r\n{1 0 }L~~~~~~1\r\n{Fold}0\r\n");
-    LoadDataFile(root);
+    LoadDataFile(root, svc.File("tavi.dat"));
     EXPECT_EQ(model.rowCount(model.IndexOf(root)), 3);
     b->Delete();
     EXPECT_EQ(model.rowCount(model.IndexOf(root)), 2);
@@ -52,7 +52,7 @@ TEST(TreeModel, BulkUpdatesKeepHeldIndexesOnTheSameRecordsNodes) {
                              "{2 0 }Anna~~~~~~12\r\n{Fold}0\r\n"
                              "{1 0 }Work~~~~~~13\r\n{Fold}0\r\n";
     WriteText(svc.File("tavi.dat"), file);
-    LoadDataFile(root);
+    LoadDataFile(root, svc.File("tavi.dat"));
     TTreeNode* friends = root->Child(0);
     TTreeNode* anna = friends->Child(0);
     QPersistentModelIndex heldAnna(model.IndexOf(anna));
@@ -72,7 +72,7 @@ TEST(TreeModel, BulkUpdatesKeepHeldIndexesOnTheSameRecordsNodes) {
     tree.BeginUpdate();
     root->DeleteChildren();
     WriteText(svc.File("tavi.dat"), file);
-    LoadDataFile(root);
+    LoadDataFile(root, svc.File("tavi.dat"));
     tree.EndUpdate();
     ASSERT_TRUE(heldAnna.isValid());
     EXPECT_EQ(model.NodeAt(heldAnna), root->Child(0)->Child(0));

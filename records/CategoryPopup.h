@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class TKexObject;
+
 // The category picker: a small tool window "Select Categories" with one
 // check list of the 32 categories, placed below the picture that opened it.
 class TCategoryPopup : public TFormPresenter {
@@ -24,6 +26,10 @@ public:
     void SetCategories(const std::vector<std::string>& names, uint32_t set);
     // The set of ticked entries.
     uint32_t GetCategories() const;
+
+    // The picker for a record's categories, opened at the point: the
+    // categories are the ticked set however the picker closes.
+    static void EditCategories(TKexObject& record, const TScreenPoint& at);
 
     static constexpr int kClientWidth = 175;
     static constexpr int kClientHeight = 204;

@@ -1,4 +1,4 @@
-#include "store/PersonObject.h"
+#include "records/PersonObject.h"
 
 #include "records/ColumnValue.h"
 #include "records/EditPersDlg.h"

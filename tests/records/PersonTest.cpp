@@ -1,5 +1,5 @@
+#include "records/PersonObject.h"
 #include "store/ObjectFactory.h"
-#include "store/PersonObject.h"
 #include "store/TextWriter.h"
 #include "store/TreeNodes.h"
 #include "support/TestServices.h"

@@ -1,8 +1,8 @@
-#include "platform/ui/OKBottomView.h"
-#include "platform/ui/PlainDialogViews.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
-#include "shell/CategoryPopup.h"
+#include "records/CategoryPopup.h"
+#include "records/ui/OKBottomView.h"
+#include "records/ui/RecordViews.h"
 #include "ui_CategoryPopup.h"
 
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "store/TeamObject.h"
+#include "records/TeamObject.h"
 
 #include "records/TeamEditDlg.h"
 #include "store/ContainerRules.h"

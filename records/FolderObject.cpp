@@ -1,4 +1,4 @@
-#include "store/FolderObject.h"
+#include "records/FolderObject.h"
 
 #include "records/FolderEditDlg.h"
 #include "store/ContainerRules.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/OKBottomView.h"
+#include "records/ui/OKBottomView.h"
 
 #include "platform/ui/CategoryPicture.h"
 #include "platform/ui/HelpLauncher.h"

@@ -1,0 +1,21 @@
+#include "app/ViewRegistry.h"
+
+#include "exchange/ui/VCImportView.h"
+#include "printing/ui/PrintingViews.h"
+#include "printing/ui/ReportFormView.h"
+#include "records/ui/RecordViews.h"
+#include "reminders/ui/ReminderViews.h"
+
+#include <mutex>
+
+void RegisterAllViews() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterRecordViews();
+        RegisterReminderViews();
+        RegisterVCImportView();
+        RegisterReportFormView();
+        RegisterFontDialogView();
+        RegisterPrinterSetupView();
+    });
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Enters the reminder class in the store's kind-to-class table.
+void RegisterReminderClasses();

@@ -1,0 +1,6 @@
+#include "reminders/ui/ReminderViews.h"
+
+void RegisterReminderViews() {
+    RegisterRemdView();
+    RegisterRecurringDateView();
+}

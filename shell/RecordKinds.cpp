@@ -1,0 +1,9 @@
+#include "shell/RecordKinds.h"
+
+#include "records/RecordClasses.h"
+#include "reminders/ReminderClasses.h"
+
+void RegisterRecordKinds() {
+    RegisterRecordClasses();
+    RegisterReminderClasses();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "records/PersonObject.h"
+#include "store/KexObject.h"

@@ -1,0 +1,4 @@
+#include "store/KexObject.h"
+
+#include <QString>
+#include <string>
