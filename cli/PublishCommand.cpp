@@ -1,6 +1,5 @@
 #include "cli/PublishCommand.h"
 
-#include "exchange/CommaText.h"
 #include "exchange/CsvColumns.h"
 #include "exchange/jobs/PublishJob.h"
 #include "exchange/jobs/WebArt.h"
@@ -139,11 +138,19 @@ int Csv(TTreeNode* node, const TArgs& a) {
     }
     if (!chosen) throw TUsage("--type: no such record type: " + *type + " (" + types + ")");
     std::vector<std::string> names;
-    for (const std::string& f : commatext::SplitCommaText(*fields)) {
+    // Names hold blanks ("E-Mail Address"), so only commas separate them.
+    std::vector<std::string> given;
+    for (size_t start = 0;;) {
+        size_t comma = fields->find(',', start);
+        given.push_back(Trim(fields->substr(start, comma - start)));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    for (const std::string& f : given) {
+        if (f.empty()) continue;
         auto known =
-            std::find_if(chosen->Fields.begin(), chosen->Fields.end(), [&](const std::string& k) {
-                return fieldtext::SameTextFolded(k, Trim(f));
-            });
+            std::find_if(chosen->Fields.begin(), chosen->Fields.end(),
+                         [&](const std::string& k) { return fieldtext::SameTextFolded(k, f); });
         if (known == chosen->Fields.end()) {
             std::string offered;
             for (const auto& k : chosen->Fields)
