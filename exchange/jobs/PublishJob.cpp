@@ -4,6 +4,7 @@
 #include "exchange/jobs/WebArt.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
+#include "store/ContactStore.h"
 #include "store/DataFile.h"
 #include "store/FieldText.h"
 #include "store/KexObject.h"
@@ -58,6 +59,8 @@ private:
 
 void TPublishJob::PublishHtml(TTreeNode* node, const std::string& fileName) {
     if (!node || !node->Data()) return;
+    // The transfer file's writer touches records; their document hears of it once.
+    TContactStore::TUpdate scope(node->Data()->Document());
     FDestNode = node;
     FDir = fileio::ExtractFilePath(fileName);
     if (FOptions.Frames) {
@@ -242,6 +245,8 @@ bool CanPublishVCard(const TTreeNode* node) {
 }
 
 void PublishTransfer(TTreeNode* node, const std::string& fileName) {
+    if (!node || !node->Data()) return;
+    TContactStore::TUpdate scope(node->Data()->Document());
     WriteSubtree(node, fileName);
 }
 

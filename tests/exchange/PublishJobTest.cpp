@@ -7,8 +7,10 @@
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "records/WebObject.h"
+#include "store/ContactStore.h"
 #include "store/KexObject.h"
 #include "store/TreeNode.h"
+#include "support/RecordingObserver.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -300,4 +302,20 @@ TEST_F(PublishFixture, TransferAndCsvFormsAndTheirRefusals) {
     const std::string tvd = ReadText(out.File("w.tvd"));
     EXPECT_EQ(tvd.rfind("{1 0 }Work~~~~~~3\r\n{Fold}0\r\n{2 1 }Acme", 0), 0u);
     EXPECT_EQ(tvd.find("Friends"), std::string::npos);
+}
+
+TEST_F(PublishFixture, ADocumentHearsOfAPublishOnceAndKeepsItsRecords) {
+    WriteText(svc.File("tavi.dat"), ReadText(DataPath("exchange/publish/small.dat")));
+    TContactStore doc;
+    doc.Load();
+    TTreeNode* friends = FindNodeByPath(doc.Tree(), "My Contacts/Friends");
+    friends->Data()->SetCategories(5);
+    TRecordingObserver heard(doc);
+    TPublishJob(Options("Friends")).PublishHtml(friends, out.File("f.htm"));
+    EXPECT_LE(heard.Deliveries.size(), 1u);
+    EXPECT_EQ(friends->Data()->GetCategories(), 5u);
+    // The transfer file leaves categories out.
+    EXPECT_EQ(ReadText(out.File("tavimain.tvd"))
+                  .rfind("{1 0 }Friends~~~~Zo\xC3\xAB's list~~2\r\n{Fold}0\r\n", 0),
+              0u);
 }
