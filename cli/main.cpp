@@ -2,6 +2,7 @@
 #include "cli/JsonDump.h"
 #include "cli/PrintCommand.h"
 #include "cli/VCardCommands.h"
+#include "cli/PublishCommand.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/ProgramFolder.h"
@@ -67,6 +68,7 @@ public:
         if (cmd == "import-tvd") return ImportTvd(args);
         if (cmd == "print") return Print(args);
         if (cmd == "import-vcf" || cmd == "export-vcf") return VCardCommand(FDocument, cmd, args);
+        if (cmd == "publish") return Publish(args);
         throw UsageError{"unknown command: " + cmd};
     }
 
@@ -125,6 +127,11 @@ private:
         return PrintCommand(FDocument.Tree(), args);
     }
 
+    int Publish(const std::vector<std::string>& args) {
+        Load();
+        return PublishCommand(FDocument.Tree(), args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -170,6 +177,7 @@ int main(int argc, char** argv) {
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
                 std::fputs(kPrintUsage, stdout);
+                std::fputs(kPublishUsage, stdout);
                 return kOk;
             } else if (a == "--version") {
                 std::puts("merrowin " MERROWIN_VERSION);

@@ -25,7 +25,7 @@ endif()
 
 install(TARGETS merrowin-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY resources/help resources/web DESTINATION ${CMAKE_INSTALL_DATADIR}/merrowin
-        PATTERN "*.sh" EXCLUDE PATTERN "*.svg" EXCLUDE)
+        PATTERN "*.sh" EXCLUDE PATTERN "*.svg" EXCLUDE PATTERN "*.py" EXCLUDE)
 
 # Manual pages and the package's change log are installed compressed, as
 # Debian wants them and man reads them.

@@ -1,5 +1,6 @@
 #include "records/AddressObject.h"
 
+#include "exchange/HtmlOut.h"
 #include "records/ColumnValue.h"
 #include "records/EditAddressDlg.h"
 #include "store/FieldText.h"
@@ -169,12 +170,13 @@ void TAddressObject::GetCsvField(const std::string& fieldName, std::string& text
 }
 
 void TAddressObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
-    f.WriteLn("<em><strong>" + GetTitle() + "</em></strong><br>");
-    if (!GetComment().empty()) f.WriteLn(GetComment() + "<br>");
+    using htmlout::Escape;
+    f.WriteLn("<em><strong>" + Escape(GetTitle()) + "</strong></em><br>");
+    if (!GetComment().empty()) f.WriteLn(Escape(GetComment()) + "<br>");
     for (size_t i = 0; i < kStoredLines; ++i)
-        if (!Line(i).empty()) f.WriteLn(Line(i) + "<br>");
-    f.WriteLn(FCity + ", " + FState + " " + FPostCode + "<br>");
-    if (!FCountry.empty()) f.WriteLn(FCountry + "<br>");
+        if (!Line(i).empty()) f.WriteLn(Escape(Line(i)) + "<br>");
+    f.WriteLn(Escape(FCity + ", " + FState + " " + FPostCode) + "<br>");
+    if (!FCountry.empty()) f.WriteLn(Escape(FCountry) + "<br>");
 }
 
 void TAddressObject::GetVCardLine(std::string& line) const {

@@ -2,6 +2,7 @@
 
 #include "comm/Email.h"
 #include "exchange/CommaText.h"
+#include "exchange/HtmlOut.h"
 #include "platform/BrowserLink.h"
 #include "platform/MainWindow.h"
 #include "platform/MessageBox.h"
@@ -143,9 +144,11 @@ void TEMailObject::WriteHtmlContent(TTextWriter& f, bool withVCards) const {
         TKexObject::WriteHtmlContent(f, withVCards);
         return;
     }
-    std::string line = "<em><strong>" + GetTitle() + " </em></strong><a href=\"mailto:" + address +
-                       "\">" + address;
-    line += GetComment().empty() ? "</a><br>" : "</a> - " + GetComment() + "<br>";
+    using htmlout::Escape;
+    std::string line = "<em><strong>" + Escape(GetTitle()) +
+                       " </strong></em><a href=\"mailto:" + Escape(address) + "\">" +
+                       Escape(address);
+    line += GetComment().empty() ? "</a><br>" : "</a> - " + Escape(GetComment()) + "<br>";
     f.WriteLn(line);
 }
 

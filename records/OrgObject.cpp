@@ -1,5 +1,6 @@
 #include "records/OrgObject.h"
 
+#include "exchange/HtmlOut.h"
 #include "records/CardItems.h"
 #include "records/ColumnValue.h"
 #include "records/OrgEditDlg.h"
@@ -144,11 +145,11 @@ void TOrgObject::Browse() {
 }
 
 void TOrgObject::WriteHtmlContent(TTextWriter& f, bool withVCards) const {
-    const std::string& title = GetTitle();
+    using htmlout::Escape;
     f.WriteLn("<p><table width=100%>");
-    f.WriteLn("<tr><td valign=top><a name=\"" + title + "\"><font size=4>" + title +
-              "</font></a><br>");
-    if (!GetComment().empty()) f.WriteLn(GetComment() + "<br>");
+    f.WriteLn("<tr><td valign=top><a name=\"" + container::HtmlAnchor(*this) + "\"><font size=4>" +
+              Escape(GetTitle()) + "</font></a><br>");
+    if (!GetComment().empty()) f.WriteLn(Escape(GetComment()) + "<br>");
     if (withVCards)
         f.WriteLn("<p><font size=1><a href=\"vc" + std::to_string(GetObjectId()) +
                   ".vcf\"><img src=\"vcard.gif\" align=left border=0 width=16 height=16>"

@@ -1,5 +1,6 @@
 #include "records/WebObject.h"
 
+#include "exchange/HtmlOut.h"
 #include "platform/BrowserLink.h"
 #include "platform/Services.h"
 #include "records/ColumnValue.h"
@@ -92,8 +93,14 @@ void TWebObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
     const TTreeNode* parent = node ? node->Parent() : nullptr;
     const bool nested = IsWebNode(parent);
     if (nested && parent->GetFirstChild() == node) f.WriteLn("<blockquote>");
-    std::string line = "<a href=\"" + GetTarget() + "\">" + GetTitle();
-    line += GetComment().empty() ? "</a><br>" : "</a> - " + GetComment() + "<br>";
+    // An address a browser would run (a "javascript:" one) is shown, not linked.
+    using htmlout::Escape;
+    // A website in the index needs the anchor its index entry points to.
+    std::string line = InHtmlIndex() ? "<a name=\"" + container::HtmlAnchor(*this) + "\"></a>" : "";
+    line += htmlout::IsSafeLink(GetTarget())
+                ? "<a href=\"" + Escape(GetTarget()) + "\">" + Escape(GetTitle()) + "</a>"
+                : Escape(GetTitle()) + " (" + Escape(GetTarget()) + ")";
+    line += GetComment().empty() ? "<br>" : " - " + Escape(GetComment()) + "<br>";
     f.WriteLn(line);
     if (nested && parent->GetLastChild() == node) f.WriteLn("</blockquote>");
 }

@@ -138,6 +138,8 @@ public:
     // "Print Reports" for the selected node; "Printer Setup".
     void PrintBtnClick();
     void PrinterSetupItemClick();
+    // "Publish": the publishing wizard for the selected node.
+    void PublishBtnClick();
 
     // --- find and filters -------------------------------------------------------
     void FindEditBoxChange(const std::string& text);

@@ -1,5 +1,6 @@
 #include "store/ContainerRules.h"
 
+#include "exchange/HtmlOut.h"
 #include "store/FieldText.h"
 #include "store/KexObject.h"
 #include "store/TextWriter.h"
@@ -19,17 +20,20 @@ void AppendCategoriesLine(std::string& out, const char* marker, uint32_t categor
     out += fieldtext::CategoriesText(categories);
 }
 
+std::string HtmlAnchor(const TKexObject& r) {
+    return "r" + std::to_string(r.GetObjectId());
+}
+
 void WriteHeading(const TKexObject& r, TTextWriter& f, bool withParagraph) {
-    const std::string& t = r.GetTitle();
-    f.WriteLn(std::string(withParagraph ? "<p>" : "") + "<a name=\"" + t + "\"><font size=4>" + t +
-              "</font></a><br>");
-    if (!r.GetComment().empty()) f.WriteLn(r.GetComment() + "<br>");
+    f.WriteLn(std::string(withParagraph ? "<p>" : "") + "<a name=\"" + HtmlAnchor(r) +
+              "\"><font size=4>" + htmlout::Escape(r.GetTitle()) + "</font></a><br>");
+    if (!r.GetComment().empty()) f.WriteLn(htmlout::Escape(r.GetComment()) + "<br>");
 }
 
 void WriteIndexLink(const TKexObject& r, TTextWriter& f, const std::string& pageName,
                     const char* picture) {
-    f.WriteLn("<a href=\"" + pageName + "#" + r.GetTitle() + "\">" + picture + r.GetTitle() +
-              "</a><br>");
+    f.WriteLn("<a href=\"" + htmlout::Escape(pageName) + "#" + HtmlAnchor(r) + "\">" + picture +
+              htmlout::Escape(r.GetTitle()) + "</a><br>");
 }
 
 } // namespace container

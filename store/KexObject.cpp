@@ -1,5 +1,6 @@
 #include "store/KexObject.h"
 
+#include "exchange/HtmlOut.h"
 #include "platform/Clipboard.h"
 #include "platform/MainWindow.h"
 #include "platform/Services.h"
@@ -308,8 +309,9 @@ void TKexObject::AdvanceDate() {}
 void TKexObject::Launch() {}
 
 void TKexObject::WriteHtmlContent(TTextWriter& f, bool /*withVCards*/) const {
-    std::string line = "<em><strong>" + FTitle + "</em></strong> " + FTarget;
-    if (!FComment.empty()) line += " - " + FComment;
+    std::string line =
+        "<em><strong>" + htmlout::Escape(FTitle) + "</strong></em> " + htmlout::Escape(FTarget);
+    if (!FComment.empty()) line += " - " + htmlout::Escape(FComment);
     line += "<br>";
     f.WriteLn(line);
 }

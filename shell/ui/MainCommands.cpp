@@ -109,16 +109,15 @@ void TMainCommands::BuildActions(std::function<void()> exit) {
         QKeySequence("Ctrl+D"))
         ->setIcon(ItemImage(13));
 
-    // File. Import and publish are not available in this version.
+    // File. Import is not available in this version.
     QAction* a = MakeAction("ImportBtn", tr("&Import..."),
                             tr("Import | Import data from another file type"), nullptr);
     a->setIcon(Art("import"));
     a->setEnabled(false);
     a = MakeAction("PublishBtn", tr("P&ublish..."),
                    tr("Publish | Export your data for use by other people or other programs"),
-                   nullptr);
+                   [&f] { f.PublishBtnClick(); });
     a->setIcon(Art("publish"));
-    a->setEnabled(false);
     a = MakeAction("PrintBtn", tr("&Print..."), tr("Print"), [&f] { f.PrintBtnClick(); });
     a->setIcon(Art("print"));
     MakeAction("PrinterSetupItem", tr("P&rinter Setup..."), QString(),

@@ -72,6 +72,7 @@ esac
 # --- the files and their places
 for f in bin/merrowin bin/merrowin-cli \
     share/merrowin/help/index.html share/merrowin/help/1001.html share/merrowin/web/person.gif \
+    share/merrowin/web/backgrounds/marble.gif share/merrowin/web/backgrounds/marble.png \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/merrowin.1.gz share/man/man1/merrowin-cli.1.gz \

@@ -147,7 +147,7 @@ TEST_F(AddressFixture, ColumnExportQuotesKnownNamesOnly) {
 TEST_F(AddressFixture, HtmlVCardAndClipboardTextShowTheAddress) {
     TAddressObject& a = Make("{Addr}12 High St~~~~~~Leeds~~~~LS1 4AB~~UK~~5");
     a.SetComment("front door");
-    EXPECT_EQ(Html(a), "<em><strong>Home</em></strong><br>\r\nfront door<br>\r\n12 High St<br>\r\n"
+    EXPECT_EQ(Html(a), "<em><strong>Home</strong></em><br>\r\nfront door<br>\r\n12 High St<br>\r\n"
                        "Leeds,  LS1 4AB<br>\r\nUK<br>\r\n");
     std::string line;
     a.GetVCardLine(line);
@@ -159,7 +159,7 @@ TEST_F(AddressFixture, HtmlVCardAndClipboardTextShowTheAddress) {
     // Nothing but a title: the city line is always there, the country line
     // only in the plain text.
     TAddressObject& empty = Make("", "Blank");
-    EXPECT_EQ(Html(empty), "<em><strong>Blank</em></strong><br>\r\n,  <br>\r\n");
+    EXPECT_EQ(Html(empty), "<em><strong>Blank</strong></em><br>\r\n,  <br>\r\n");
     empty.GetClipboardText(text);
     EXPECT_EQ(text, ",  \r\n\r\n");
 

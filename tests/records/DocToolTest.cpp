@@ -147,7 +147,7 @@ TEST_F(DocTool, PopupOffersLaunchInsteadOfOpenAndOnlyToolsArePublished) {
     records[0]->WriteHtmlContent(doc, true);
     records[1]->WriteHtmlContent(tool, true);
     EXPECT_EQ(doc.Text(), "");
-    EXPECT_EQ(tool.Text(), "<em><strong>New Editor</em></strong> addr<br>\r\n");
+    EXPECT_EQ(tool.Text(), "<em><strong>New Editor</strong></em> addr<br>\r\n");
 }
 
 TEST_F(DocTool, BrowsingToAFileSetsTitleAndPath) {

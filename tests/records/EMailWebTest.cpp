@@ -311,15 +311,15 @@ TEST(EMailWebRecords, EMailHtmlLinksInternetAddressesOnly) {
     TTestServices svc;
     TTree t;
     EXPECT_EQ(Html(*t.EMail("ann@x.org", "Work", "desk")),
-              "<em><strong>Work </em></strong><a href=\"mailto:ann@x.org\">ann@x.org</a> - "
+              "<em><strong>Work </strong></em><a href=\"mailto:ann@x.org\">ann@x.org</a> - "
               "desk<br>\r\n");
     EXPECT_EQ(Html(*t.EMail("ann@x.org", "Work")),
-              "<em><strong>Work </em></strong><a href=\"mailto:ann@x.org\">ann@x.org</a><br>\r\n");
+              "<em><strong>Work </strong></em><a href=\"mailto:ann@x.org\">ann@x.org</a><br>\r\n");
     EXPECT_EQ(Html(*t.EMail("@", "Odd")),
-              "<em><strong>Odd </em></strong><a href=\"mailto:@\">@</a><br>\r\n");
+              "<em><strong>Odd </strong></em><a href=\"mailto:@\">@</a><br>\r\n");
     EXPECT_EQ(Html(*t.EMail("ann", "Local", "lan")),
-              "<em><strong>Local</em></strong> ann - lan<br>\r\n");
-    EXPECT_EQ(Html(*t.EMail("ann", "Local")), "<em><strong>Local</em></strong> ann<br>\r\n");
+              "<em><strong>Local</strong></em> ann - lan<br>\r\n");
+    EXPECT_EQ(Html(*t.EMail("ann", "Local")), "<em><strong>Local</strong></em> ann<br>\r\n");
 }
 
 TEST(EMailWebRecords, WebsitesUnderAWebsitePublishAsOneBlock) {
@@ -331,8 +331,14 @@ TEST(EMailWebRecords, WebsitesUnderAWebsitePublishAsOneBlock) {
     TTreeNode* weather = t.Web(news, "Weather", "http://n.org/w");
     TTreeNode* plain = t.Web(t.Folder, "Plain", "http://p.org");
 
-    EXPECT_EQ(Html(*news->Data()), "<a href=\"http://n.org\">News</a> - daily<br>\r\n");
-    EXPECT_EQ(Html(*sport->Data()), "<blockquote>\r\n<a href=\"http://n.org/s\">Sport</a><br>\r\n");
+    // Those with websites below them enter the index and carry its anchor.
+    auto anchor = [](TTreeNode* n) {
+        return "<a name=\"r" + std::to_string(n->Data()->GetObjectId()) + "\"></a>";
+    };
+    EXPECT_EQ(Html(*news->Data()),
+              anchor(news) + "<a href=\"http://n.org\">News</a> - daily<br>\r\n");
+    EXPECT_EQ(Html(*sport->Data()),
+              "<blockquote>\r\n" + anchor(sport) + "<a href=\"http://n.org/s\">Sport</a><br>\r\n");
     EXPECT_EQ(Html(*only->Data()),
               "<blockquote>\r\n<a href=\"http://n.org/s/1\">Scores</a> - live<br>\r\n"
               "</blockquote>\r\n");
@@ -356,8 +362,9 @@ TEST(EMailWebRecords, OnlyWebsitesWithSubItemsEnterTheIndex) {
     TTextWriter w;
     news->Data()->WriteHtmlIndex(w, "page2.htm");
     sport->Data()->WriteHtmlIndex(w, "page2.htm");
-    EXPECT_EQ(w.Text(), "<a href=\"page2.htm#News\"><img src=\"web.gif\" align=bottom border=0 "
-                        "hspace=5 width=16 height=16>News</a><br>\r\n");
+    EXPECT_EQ(w.Text(), "<a href=\"page2.htm#r" + std::to_string(news->Data()->GetObjectId()) +
+                            "\"><img src=\"web.gif\" align=bottom border=0 "
+                            "hspace=5 width=16 height=16>News</a><br>\r\n");
 }
 
 TEST(EMailWebRecords, VCardLinesMarkInternetAddresses) {

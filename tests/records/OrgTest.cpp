@@ -69,18 +69,20 @@ TEST_F(OrgFixture, HtmlBlockHasNoNameLineAndNoParagraphsBetweenOtherItems) {
     o.WriteHtmlContent(f, true);
     const std::string id = std::to_string(o.GetObjectId());
     EXPECT_EQ(f.Text(), "<p><table width=100%>\r\n"
-                        "<tr><td valign=top><a name=\"Acme\"><font size=4>Acme</font></a><br>\r\n"
-                        "<p><font size=1><a href=\"vc" +
+                        "<tr><td valign=top><a name=\"r" +
+                            id +
+                            "\"><font size=4>Acme</font></a><br>\r\n"
+                            "<p><font size=1><a href=\"vc" +
                             id +
                             ".vcf\"><img src=\"vcard.gif\" align=left border=0 width=16 height=16>"
                             "Get vCard</a></font></p>\r\n"
                             "</td><td valign=top>\r\n"
-                            "<em><strong>Switchboard</em></strong> 555 0100<br>\r\n"
+                            "<em><strong>Switchboard</strong></em> 555 0100<br>\r\n"
                             "</td></tr>\r\n"
                             "<tr><td valign=top>\r\n"
                             "<a href=\"http://acme.example\">Web URL</a><br>\r\n"
                             "</td><td valign=top>\r\n"
-                            "<em><strong>Orders</em></strong> 555 0102<br>\r\n"
+                            "<em><strong>Orders</strong></em> 555 0102<br>\r\n"
                             "</td></tr></table>\r\n"
                             "<hr>\r\n");
 }

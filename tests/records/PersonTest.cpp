@@ -179,24 +179,28 @@ TEST_F(PersonFixture, HtmlBlockPlacesPrimariesAndLeavesTheirTitlesOutOfOtherItem
     const std::string id = std::to_string(p.GetObjectId());
     EXPECT_EQ(f.Text(),
               "<p><table width=100%>\r\n"
-              "<tr><td valign=top><a name=\"Ann Lee\"><font size=4>Ann Lee</font></a><br>\r\n"
-              "friend<br>\r\n"
-              "<p><font size=2><a href=\"vc" +
+              "<tr><td valign=top><a name=\"r" +
+                  id +
+                  "\"><font size=4>Ann Lee</font></a><br>\r\n"
+                  "friend<br>\r\n"
+                  "<p><font size=2><a href=\"vc" +
                   id +
                   ".vcf\"><img src=\"vcard.gif\" align=left border=0 width=16 height=16>"
                   "Get vCard</a></font></p>\r\n"
                   "Ms. Ann  Lee<br>\r\n"
                   "</td><td valign=top>\r\n"
-                  "<em><strong>Work</em></strong> 555 0199<br>\r\n"
+                  "<em><strong>Work</strong></em> 555 0199<br>\r\n"
                   "</td></tr>\r\n"
                   "<tr><td valign=top>\r\n"
                   "</td><td valign=top>\r\n"
-                  "<em><strong>Home </em></strong><a href=\"mailto:h@x.org\">h@x.org</a><br>\r\n"
+                  "<em><strong>Home </strong></em><a href=\"mailto:h@x.org\">h@x.org</a><br>\r\n"
                   "<p>\r\n"
-                  "<em><strong> </em></strong><a href=\"mailto:e@x.org\">e@x.org</a><br>\r\n"
+                  "<em><strong> </strong></em><a href=\"mailto:e@x.org\">e@x.org</a><br>\r\n"
                   "<p>\r\n"
                   "</td></tr></table>\r\n"
                   "<hr>\r\n"
-                  "<a href=\"page1.htm#Ann Lee\"><img src=\"person.gif\" align=bottom border=0 "
+                  "<a href=\"page1.htm#r" +
+                  id +
+                  "\"><img src=\"person.gif\" align=bottom border=0 "
                   "hspace=5 width=16 height=16>Ann Lee</a><br>\r\n");
 }

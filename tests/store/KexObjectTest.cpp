@@ -202,8 +202,8 @@ TEST_F(KexObjectTest, BaseHtmlLineLeavesOutEmptyComment) {
     r->WriteHtmlContent(f, false);
     r->SetComment("c");
     r->WriteHtmlContent(f, false);
-    EXPECT_EQ(f.Text(), "<em><strong>T</em></strong> 555<br>\r\n"
-                        "<em><strong>T</em></strong> 555 - c<br>\r\n");
+    EXPECT_EQ(f.Text(), "<em><strong>T</strong></em> 555<br>\r\n"
+                        "<em><strong>T</strong></em> 555 - c<br>\r\n");
 }
 
 TEST_F(KexObjectTest, FolderAndTeamPublishTheirBlocks) {
@@ -216,14 +216,19 @@ TEST_F(KexObjectTest, FolderAndTeamPublishTheirBlocks) {
     t->Data()->WriteHtmlContent(w, true);
     f->Data()->WriteHtmlIndex(w, "p.htm");
     t->Data()->WriteHtmlIndex(w, "p.htm");
+    // Titles and comments come out as text; anchors are named by the records' ids.
+    const std::string fa = "r" + std::to_string(f->Data()->GetObjectId());
+    const std::string ta = "r" + std::to_string(t->Data()->GetObjectId());
     EXPECT_EQ(w.Text(),
-              "<p><a name=\"A&B\"><font size=4>A&B</font></a><br>\r\n"
-              "<blockquote>\r\n<em><strong>I</em></strong> t<br>\r\n</blockquote>\r\n"
-              "<a name=\"<T>\"><font size=4><T></font></a><br>\r\nc<br>\r\n"
-              "<a href=\"p.htm#A&B\"><img src=\"folder.gif\" align=bottom border=0 hspace=5 "
-              "width=15 height=13>A&B</a><br>\r\n"
-              "<a href=\"p.htm#<T>\"><img src=\"team.gif\" align=bottom border=0 hspace=5 "
-              "width=16 height=16><T></a><br>\r\n");
+              "<p><a name=\"" + fa + "\"><font size=4>A&amp;B</font></a><br>\r\n" +
+                  "<blockquote>\r\n<em><strong>I</strong></em> t<br>\r\n</blockquote>\r\n" +
+                  "<a name=\"" + ta + "\"><font size=4>&lt;T&gt;</font></a><br>\r\nc<br>\r\n" +
+                  "<a href=\"p.htm#" + fa +
+                  "\"><img src=\"folder.gif\" align=bottom border=0 hspace=5 "
+                  "width=15 height=13>A&amp;B</a><br>\r\n" +
+                  "<a href=\"p.htm#" + ta +
+                  "\"><img src=\"team.gif\" align=bottom border=0 hspace=5 "
+                  "width=16 height=16>&lt;T&gt;</a><br>\r\n");
 }
 
 TEST_F(KexObjectTest, ContainerClassLines) {
