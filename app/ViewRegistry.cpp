@@ -1,5 +1,6 @@
 #include "app/ViewRegistry.h"
 
+#include "exchange/ui/ImportWizardView.h"
 #include "exchange/ui/VCImportView.h"
 #include "printing/ui/PrintingViews.h"
 #include "printing/ui/ReportFormView.h"
@@ -14,6 +15,7 @@ void RegisterAllViews() {
         RegisterRecordViews();
         RegisterReminderViews();
         RegisterVCImportView();
+        RegisterImportWizardView();
         RegisterReportFormView();
         RegisterFontDialogView();
         RegisterPrinterSetupView();

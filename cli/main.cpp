@@ -1,4 +1,5 @@
 // merrowin-cli: the contact tree from the command line.
+#include "cli/ImportCommand.h"
 #include "cli/JsonDump.h"
 #include "cli/PrintCommand.h"
 #include "platform/Errors.h"
@@ -60,6 +61,7 @@ public:
         if (cmd == "export-tvd") return ExportTvd(args);
         if (cmd == "import-tvd") return ImportTvd(args);
         if (cmd == "print") return Print(args);
+        if (cmd == "import") return Import(args);
         throw UsageError{"unknown command: " + cmd};
     }
 
@@ -118,6 +120,11 @@ private:
         return PrintCommand(FDocument.Tree(), args);
     }
 
+    int Import(const std::vector<std::string>& args) {
+        Load();
+        return ImportCommand(FDocument, args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -163,6 +170,7 @@ int main(int argc, char** argv) {
             } else if (a == "--help" || a == "-h") {
                 std::fputs(kUsageText, stdout);
                 std::fputs(kPrintUsage, stdout);
+                std::fputs(kImportUsage, stdout);
                 return kOk;
             } else if (a == "--version") {
                 std::puts("merrowin " MERROWIN_VERSION);

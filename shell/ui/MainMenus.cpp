@@ -98,11 +98,11 @@ void TMainWindow::BuildActions() {
         QKeySequence("Ctrl+D"))
         ->setIcon(ItemImage(13));
 
-    // File. Import and publish are not available in this version.
-    QAction* a = MakeAction("ImportBtn", tr("&Import..."),
-                            tr("Import | Import data from another file type"), nullptr);
+    // File. Publish is not available in this version.
+    QAction* a =
+        MakeAction("ImportBtn", tr("&Import..."), tr("Import | Import data from another file type"),
+                   [&f] { f.ImportBtnClick(); });
     a->setIcon(Art("import"));
-    a->setEnabled(false);
     a = MakeAction("PublishBtn", tr("P&ublish..."),
                    tr("Publish | Export your data for use by other people or other programs"),
                    nullptr);
