@@ -11,10 +11,8 @@ void TMainForm::ImportBtnClick() {
     wizard.SetParent(Selected ? Selected : Document.Root());
     wizard.Execute();
     if (!wizard.Imported) return;
-    // The import sorted what it filled within one update of the document, and
-    // the tree held its place; the titles shown and the list follow it.
-    RefreshFolderTitles();
-    RefreshList();
+    // The import ran in one update of the document: the list was filled again
+    // at its end with the same rows selected, and the tree held its place.
     const TImportResult& done = wizard.Result;
     std::string text = done.Summary();
     if (done.Folder) text += " in \"" + done.Folder->Text() + "\"";

@@ -72,9 +72,19 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(FDirs, 1);
         // The chosen folder is shown once the folders above it have loaded.
-        connect(FDirModel, &QFileSystemModel::directoryLoaded, this, [this] {
-            if (FDirs->currentIndex().isValid()) FDirs->scrollTo(FDirs->currentIndex());
-        });
+        // The chosen folder stays in view while the folders above it load and
+        // sort, until the user takes the list over.
+        auto follow = [this] {
+            if (!FFollow) return;
+            FSetting = true;
+            ShowFolder(FWanted);
+            FDirs->scrollTo(FDirs->currentIndex(), QAbstractItemView::PositionAtCenter);
+            FSetting = false;
+        };
+        connect(FDirModel, &QFileSystemModel::directoryLoaded, this, follow);
+        connect(FDirModel, &QAbstractItemModel::layoutChanged, this, follow);
+        FDirs->installEventFilter(this);
+        FDirs->viewport()->installEventFilter(this);
         connect(FDirs->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& index) {
                     if (FSetting || !index.isValid()) return;
@@ -104,13 +114,9 @@ public:
               const std::string& mask = {}) {
         FSetting = true;
         QString path = Q(folder);
-        QModelIndex dir = FDirModel->index(path);
-        if (dir.isValid() && FDirs->currentIndex() != dir) {
-            for (QModelIndex up = dir.parent(); up.isValid(); up = up.parent())
-                FDirs->expand(up);
-            FDirs->setCurrentIndex(dir);
-            FDirs->scrollTo(dir);
-        }
+        if (FWanted != path) FFollow = true;
+        FWanted = path;
+        ShowFolder(path);
         if (FFiles) {
             QStringList masks{Q(mask)};
             if (FFileModel->nameFilters() != masks) FFileModel->setNameFilters(masks);
@@ -128,7 +134,36 @@ public:
     std::function<void(const std::string&)> OnFolder;
     std::function<void(const std::string&)> OnFile;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+            FFollow = false;
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // A list scrolls only once it has its size: when its page is shown.
+    void showEvent(QShowEvent* event) override {
+        QWidget::showEvent(event);
+        QTimer::singleShot(0, FDirs, [dirs = FDirs] {
+            dirs->scrollTo(dirs->currentIndex(), QAbstractItemView::PositionAtCenter);
+        });
+    }
+
 private:
+    void ShowFolder(const QString& path) {
+        QModelIndex dir = FDirModel->index(path);
+        if (!dir.isValid() || FDirs->currentIndex() == dir) return;
+        for (QModelIndex up = dir.parent(); up.isValid(); up = up.parent())
+            FDirs->expand(up);
+        FDirs->setCurrentIndex(dir);
+        FDirs->scrollTo(dir);
+    }
     void ShowFiles(const QString& path) {
         if (!FFiles || FFileModel->rootPath() == path) return;
         FFileModel->setRootPath(path);
@@ -139,6 +174,8 @@ private:
     QTreeView* FDirs;
     QFileSystemModel* FFileModel = nullptr;
     QListView* FFiles = nullptr;
+    QString FWanted; // the presenter's folder, shown as the model loads
+    bool FFollow = true;
     bool FSetting = false;
 };
 

@@ -23,12 +23,17 @@ protected:
 
 TEST_F(MainFormImport, ImportLandsBelowTheSelectedNodeAndTheStatusBarSaysSo) {
     TTreeNode* friends = Node(kindFolder, "Friends");
+    Item(kindPhone, "Home", friends, "555 0100");
     form.FoldersChange(friends);
+    SelectRows({"Home"});
     ScriptCsvImport("Zoe,Young\nAnn,Smith\n,\n");
     form.ImportBtnClick();
     EXPECT_EQ(form.Selected, friends);
     EXPECT_EQ(form.StatusPanels[0], "2 records created, 1 line skipped");
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"Ann Smith", "Zoe Young"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Ann Smith", "Home", "Zoe Young"}));
+    // The user's row stays selected.
+    ASSERT_EQ(form.SelectedRowCount(), 1);
+    EXPECT_EQ(form.MainItems[static_cast<size_t>(form.FirstSelectedRow())].Caption, "Home");
     EXPECT_TRUE(svc.Views.Boxes.empty());
 }
 

@@ -106,6 +106,10 @@ TEST_F(ImportWizardView, CsvImportWithAHeaderLineThroughItsPages) {
         EXPECT_EQ(Child<QLabel>(dlg, "HeaderLabel")->text(),
                   "Fields from the first line: First Name, Last Name, Address Line 1, City, "
                   "Phone Number, E-Mail Address");
+        // The folder list shows the folder the file lies in.
+        auto* dirs = Child<QTreeView>(dlg, "DirectoryListBox3");
+        EXPECT_EQ(static_cast<QFileSystemModel*>(dirs->model())->filePath(dirs->currentIndex()),
+                  QString::fromStdString(Svc.File("export")));
         Shot(dlg, "import-wizard-csv-file.png");
         // Back shows the fields the header chose, and the user may change them.
         Child<QPushButton>(dlg, "PrevBtn")->click();
