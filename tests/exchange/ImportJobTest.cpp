@@ -316,6 +316,8 @@ TEST_F(ImportFavorites, EverySubfolderBecomesAFolderDirectlyBelowTheChosenOne) {
     Link("A/B/notes.txt", "not a shortcut");
     Link("Empty/C/z.url", "http://z.example");
     Link("top.URL", "http://top.example");
+    // A link back to a parent folder is walked once.
+    std::filesystem::create_directory_symlink(Svc.File("Fav"), Svc.File("Fav/A/B/loop"));
     TTreeNode* into = Folder("Imports");
     TImportResult done = Import(into);
     ASSERT_EQ(done.Error, "");
