@@ -113,8 +113,13 @@ void TImportWizard::PrevBtnClick() {
 }
 
 void TImportWizard::PageChange() {
-    NextBtnEnabled = ActivePage != "TabSheet8" || !ListBox2.empty();
+    NextBtnEnabled = ActivePage != "TabSheet8" || FieldsChosen();
     Changed();
+}
+
+bool TImportWizard::FieldsChosen() const {
+    // With a header line the file's first line chooses them.
+    return !ListBox2.empty() || HeaderCheck;
 }
 
 void TImportWizard::DirectoryListBox1Enter() {
@@ -151,12 +156,12 @@ void TImportWizard::RecTypeComboChange() {
     ListBox1.clear();
     ListBox2.clear();
     ListBox2Index = -1;
-    if (ActivePage == "TabSheet8") NextBtnEnabled = false;
     const auto& types = CsvRecordTypes();
     if (RecTypeCombo >= 0 && RecTypeCombo < static_cast<int>(types.size()))
         ListBox1 = types[static_cast<size_t>(RecTypeCombo)].Fields;
     ListBox1Selected.assign(ListBox1.size(), false);
     if (HeaderCheck) ApplyHeader();
+    if (ActivePage == "TabSheet8") NextBtnEnabled = FieldsChosen();
     Changed();
 }
 
@@ -188,7 +193,7 @@ void TImportWizard::CopyLtBtnClick() {
     MoveSelected(ListBox2, selected, ListBox1);
     ListBox1Selected.insert(ListBox1Selected.begin(), ListBox1.size() - before, false);
     ListBox2Index = -1;
-    if (ListBox2.empty()) NextBtnEnabled = false;
+    if (!FieldsChosen()) NextBtnEnabled = false;
     Changed();
 }
 
@@ -264,6 +269,7 @@ void TImportWizard::HeaderCheckClick() {
         ApplyHeader();
     else
         HeaderLabel.clear();
+    if (ActivePage == "TabSheet8") NextBtnEnabled = FieldsChosen();
     Changed();
 }
 

@@ -21,10 +21,12 @@ class TTreeNode;
 //   TabSheet5  address-book page: folder NavAddrDirList, status Label12
 //   TabSheet6  nickname file: folder EudoraDirList, status Label13
 //   TabSheet8  CSV fields: record type RecTypeCombo, ListBox1 (available,
-//              several selected), ListBox2 (to import, in order)
+//              several selected), ListBox2 (to import, in order), HeaderCheck
+//              ("First line holds field names": the file's first line then
+//              chooses the fields, so "Next >>" needs none chosen here)
 //   TabSheet7  CSV file: folder DirectoryListBox3, file FileListBox2 with the
-//              mask of FilterComboBox2, SepCharCombo, HeaderCheck,
-//              EncodingCombo, the header's fields in HeaderLabel
+//              mask of FilterComboBox2, SepCharCombo, EncodingCombo, the
+//              header's fields in HeaderLabel
 //   TabSheet9  vCard file: folder DirectoryListBox4, file FileListBox3 ("*.vcf")
 // Folder fields hold a full path; file fields the full path of the selected
 // file ("" for none). The view calls the *Change handlers when the user
@@ -127,6 +129,7 @@ public:
 
 private:
     TCsvOptions CsvOptions() const;
+    bool FieldsChosen() const;
     // The header line's fields preselect the fields to import.
     void ApplyHeader();
     void EnableNextForFields();

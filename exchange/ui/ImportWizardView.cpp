@@ -451,6 +451,14 @@ private:
         l->addLayout(arrows, 3, 1);
         l->addWidget(FListBox2, 3, 2);
         l->setRowStretch(3, 1);
+        FHeader = new QCheckBox(QStringLiteral("First line holds field names"), p);
+        FHeader->setObjectName(QStringLiteral("HeaderCheck"));
+        l->addWidget(FHeader, 4, 0, 1, 3);
+        QObject::connect(FHeader, &QCheckBox::toggled, p, [this](bool on) {
+            if (Filling()) return;
+            FW.HeaderCheck = on;
+            FW.HeaderCheckClick();
+        });
 
         QObject::connect(FRecType, &QComboBox::currentIndexChanged, p, [this](int i) {
             if (Filling()) return;
@@ -510,9 +518,6 @@ private:
         for (const std::string& s : textencoding::AvailableEncodings())
             FEncoding->addItem(Q(s));
         grid->addWidget(FEncoding, 1, 3);
-        FHeader = new QCheckBox(QStringLiteral("First line holds field names"), p);
-        FHeader->setObjectName(QStringLiteral("HeaderCheck"));
-        grid->addWidget(FHeader, 2, 0, 1, 4);
         grid->setColumnStretch(3, 1);
         l->addLayout(grid);
         FHeaderLabel = new QLabel(p);
@@ -535,11 +540,6 @@ private:
             if (Filling()) return;
             FW.EncodingCombo = ToStored(s);
             FW.EncodingComboChange();
-        });
-        QObject::connect(FHeader, &QCheckBox::toggled, p, [this](bool on) {
-            if (Filling()) return;
-            FW.HeaderCheck = on;
-            FW.HeaderCheckClick();
         });
     }
 

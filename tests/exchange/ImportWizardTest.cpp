@@ -119,6 +119,13 @@ TEST_F(ImportWizard, FieldListsMoveInOrderAndHoldNextBack) {
     EXPECT_EQ(W.ListBox1, (V{"Title", "Fax Number", "Comment"}));
     EXPECT_TRUE(W.ListBox2.empty());
     EXPECT_FALSE(W.NextBtnEnabled);
+    // With a header line the file will choose them: Next goes on.
+    W.HeaderCheck = true;
+    W.HeaderCheckClick();
+    EXPECT_TRUE(W.NextBtnEnabled);
+    W.HeaderCheck = false;
+    W.HeaderCheckClick();
+    EXPECT_FALSE(W.NextBtnEnabled);
 }
 
 TEST_F(ImportWizard, PagesNameTheFileTheyFound) {
