@@ -2,6 +2,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/JsonDump.h"
 #include "cli/PrintCommand.h"
+#include "cli/VCardCommands.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/ProgramFolder.h"
@@ -32,6 +33,11 @@ const char* const kUsageText =
     "  dump                    the whole tree as JSON\n"
     "  export-tvd PATH FILE    write the subtree at PATH to a transfer file\n"
     "  import-tvd FILE [PATH]  read a transfer file below PATH and save\n"
+    "  import-vcf FILE [PATH] [--orgs ask|person|org]\n"
+    "                          read a vCard file below PATH and save; cards naming\n"
+    "                          an organization become persons unless --orgs org\n"
+    "  export-vcf PATH FILE    write the person or organization at PATH, or each\n"
+    "                          one below PATH, to a vCard file\n"
     "options:\n"
     "  --home DIR              keep tavi.dat and kex.ini in DIR\n"
     "  --help                  show this text\n"
@@ -62,6 +68,7 @@ public:
         if (cmd == "import-tvd") return ImportTvd(args);
         if (cmd == "print") return Print(args);
         if (cmd == "import") return Import(args);
+        if (cmd == "import-vcf" || cmd == "export-vcf") return VCardCommand(FDocument, cmd, args);
         throw UsageError{"unknown command: " + cmd};
     }
 

@@ -1,5 +1,6 @@
 #include "records/OrgObject.h"
 
+#include "records/CardItems.h"
 #include "records/ColumnValue.h"
 #include "records/OrgEditDlg.h"
 #include "store/ContainerRules.h"
@@ -170,4 +171,25 @@ void TOrgObject::WriteHtmlIndex(TTextWriter& f, const std::string& pageName) con
     container::WriteIndexLink(
         *this, f, pageName,
         "<img src=\"org.gif\" align=bottom border=0 hspace=5 width=16 height=16>");
+}
+
+void TOrgObject::ImportVCard(const TCard& card) {
+    const TCardProperty* org = card.FindProperty("ORG");
+    SetTitle(org ? org->Value(0) : std::string());
+    TPrimaryTitles titles = FPrimary;
+    carditems::ImportItems(*this, card, titles);
+    SetPrimaryTitles(titles);
+}
+
+void TOrgObject::SaveVCard(const std::string& fileName) const {
+    carditems::WriteCardFile(VCard(), fileName);
+}
+
+TCard TOrgObject::VCard() const {
+    TCard card;
+    carditems::AddLine(card, "N:" + GetTitle());
+    carditems::AddLine(card, "FN:" + GetTitle());
+    carditems::AddLine(card, "ORG:" + GetTitle());
+    carditems::AddItemLines(card, *this, FPrimary);
+    return card;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/Card.h"
 #include "records/PrimaryItems.h"
 #include "store/KexObject.h"
 
@@ -41,6 +42,7 @@ public:
     bool ImportColumns(std::vector<std::string>& values,
                        const std::vector<std::string>& names) override;
     void GetCsvField(const std::string& fieldName, std::string& text) const override;
+    void ImportVCard(const TCard& card) override;
     void EditProperties() override;
     void SendMail(const std::string& attachment) override;
     void SendFax(const std::string& document) override;
@@ -48,6 +50,9 @@ public:
     void Browse() override;
     void WriteHtmlContent(TTextWriter& f, bool withVCards) const override;
     void WriteHtmlIndex(TTextWriter& f, const std::string& pageName) const override;
+    void SaveVCard(const std::string& fileName) const override;
+    // The card SaveVCard writes (also one of many in a file of a subtree).
+    TCard VCard() const;
 
 protected:
     bool AppendClassLine(std::string& out) const override;

@@ -1,5 +1,6 @@
 #include "records/PersonObject.h"
 
+#include "records/CardItems.h"
 #include "records/ColumnValue.h"
 #include "records/EditPersDlg.h"
 #include "store/ContainerRules.h"
@@ -224,4 +225,41 @@ void TPersonObject::WriteHtmlIndex(TTextWriter& f, const std::string& pageName) 
     container::WriteIndexLink(
         *this, f, pageName,
         "<img src=\"person.gif\" align=bottom border=0 hspace=5 width=16 height=16>");
+}
+
+void TPersonObject::ImportVCard(const TCard& card) {
+    if (const TCardProperty* n = card.FindProperty("N")) {
+        SetLastName(n->Value(0));
+        SetFirstName(n->Value(1));
+        SetMiddleName(n->Value(2));
+        SetSalutation(n->Value(3));
+    }
+    if (const TCardProperty* title = card.FindProperty("TITLE"))
+        SetTitle(title->Value(0));
+    else if (const TCardProperty* fn = card.FindProperty("FN"))
+        SetTitle(fn->Value(0));
+    else
+        SetTitle(FFirstName + " " + FLastName);
+    SetTarget(FSalutation + " " + FFirstName + " " + FLastName);
+    if (GetComment().empty()) SetComment(carditems::NoteText(card));
+    TPrimaryTitles titles = FPrimary;
+    carditems::ImportItems(*this, card, titles);
+    SetPrimaryTitles(titles);
+    carditems::ImportBirthday(*this, card);
+}
+
+void TPersonObject::SaveVCard(const std::string& fileName) const {
+    carditems::WriteCardFile(VCard(), fileName);
+}
+
+TCard TPersonObject::VCard() const {
+    TCard card;
+    carditems::AddLine(card,
+                       "N:" + FLastName + ";" + FFirstName + ";" + FMiddleName + ";" + FSalutation);
+    carditems::AddLine(card, "FN:" + GetTarget());
+    carditems::AddLine(card, "TITLE:" + GetTitle());
+    carditems::AddItemLines(card, *this, FPrimary);
+    carditems::AddBirthday(card, *this);
+    carditems::AddNote(card, GetComment());
+    return card;
 }

@@ -1,3 +1,4 @@
+#include "exchange/jobs/VCardImport.h"
 #include "platform/Locale.h"
 #include "platform/Services.h"
 #include "shell/CommandLine.h"
@@ -170,21 +171,26 @@ void TMainForm::OpenCommandLine(const std::string& text) {
 
 void TMainForm::OpenFileArgument(const std::string& token) {
     // Only the lower-case extensions are taken; anything else is no file of ours.
-    if (token.find(".tvd") != std::string::npos) {
-        TTreeNode* root = Folders.GetFirstNode();
-        if (!root) return;
-        auto finish = [&] {
-            Folders.SortAll();
-            RefreshList();
-        };
-        try {
+    const bool transfer = token.find(".tvd") != std::string::npos;
+    if (!transfer && token.find(".vcf") == std::string::npos) return;
+    TTreeNode* root = Folders.GetFirstNode();
+    if (!root) return;
+    auto finish = [&] {
+        Folders.SortAll();
+        RefreshList();
+    };
+    try {
+        if (transfer) {
             LoadTransferFile(root, token);
-        } catch (...) {
-            finish();
-            throw;
+        } else {
+            // The cards come in as one update; the count tells of a file that
+            // held less than its owner thought (garbage, a cut download).
+            StatusPanels[0] = ImportVCardFile(token, root).Summary();
+            if (FView) FView->StatusChanged();
         }
+    } catch (...) {
         finish();
-    } else if (token.find(".vcf") != std::string::npos) {
-        // vCard files are imported once the vCard reader is in place.
+        throw;
     }
+    finish();
 }

@@ -5,6 +5,7 @@
 #include "exchange/IShortCut.h"
 #include "exchange/ImportError.h"
 #include "exchange/NicknameFile.h"
+#include "exchange/jobs/VCardImport.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "store/ContactStore.h"
@@ -269,5 +270,9 @@ void TImportJob::ImportCsv(const TImportRequest& request) {
 }
 
 void TImportJob::ImportVCard(const TImportRequest& request) {
-    throw EImportError("vCard files cannot be imported in this build", request.Path);
+    // A card naming an organization is asked about (a person without a desktop).
+    TVCardImport done = ImportVCardFile(request.Path, request.Parent, TCardOrgMode::Ask);
+    FResult.Created += done.RecordsCreated;
+    FResult.Skipped += done.Skipped;
+    FFilled.push_back(request.Parent);
 }

@@ -31,6 +31,10 @@ printf '{1 0 }Handed Over~~~~~~77\r\n\r\n{2 3 }Dana Reed~~~~~~78\r\n\r\n' >"$wor
 # A relative name, given where the second copy was started.
 (cd "$work" && timeout 10 "$prog" --home "$home" in.tvd) || fail "the second copy did not end with 0"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended after the hand-over"
+# A vCard file too (no organization in it, so no question is asked).
+printf 'BEGIN:VCARD\r\nN:Lund;Fay\r\nTEL;CELL:555 0100\r\nEND:VCARD\r\n' >"$work/fay.vcf"
+(cd "$work" && timeout 10 "$prog" --home "$home" fay.vcf) || fail "the vCard hand-over did not end with 0"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended after the vCard hand-over"
 
 kill -TERM "$first"
 wait "$first"
@@ -40,6 +44,8 @@ first=
 
 grep -q '}Handed Over~~' "$home/tavi.dat" || fail "tavi.dat lacks the handed-over folder"
 grep -q '}Dana Reed~~' "$home/tavi.dat" || fail "tavi.dat lacks the handed-over person"
+grep -q '}Fay Lund~~' "$home/tavi.dat" || fail "tavi.dat lacks the person of the vCard file"
+grep -q '}Cellular~~555 0100~~' "$home/tavi.dat" || fail "tavi.dat lacks the vCard's phone"
 keys=$(awk '/^\[/{s=($0 ~ /^\[WinState\]/)} s && /=/{split($0,a,"="); printf "%s ", a[1]}' "$home/kex.ini" | tr -d '\r')
 want="Norm_Left Norm_Top Norm_Width Norm_Height Norm_Split Alt_Left Alt_Top Alt_Width Alt_Height Alt_Split Norm_Style Alt_Style Norm_ColPos1 Norm_ColPos2 Norm_ColPos3 Alt_ColPos1 Alt_ColPos2 Alt_ColPos3 "
 [ "$keys" = "$want" ] || fail "kex.ini [WinState] keys: $keys"

@@ -172,8 +172,11 @@ export XDG_RUNTIME_DIR="$work/run" MERROWIN_HOME="$work/home" QT_QPA_PLATFORM=of
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$MERROWIN_HOME"
 # The Exec line is split into its words, as the desktop does.
+# A vCard file opens along with the transfer file (a card without an
+# organization: no question is asked).
+printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lund;Fay\r\nTEL;TYPE=CELL:555 0100\r\nEND:VCARD\r\n' >"$work/card.vcf"
 # shellcheck disable=SC2046,SC2091
-$(entry_command "$work/first.tvd") >"$work/gui.log" 2>&1 &
+$(entry_command "$work/first.tvd" "$work/card.vcf") >"$work/gui.log" 2>&1 &
 first=$!
 pids="$first"
 i=0
@@ -193,7 +196,7 @@ rc=$?
 pids=
 [ $rc -eq 0 ] || fail "the program ended with $rc: $(cat "$work/gui.log")"
 merrowin-cli dump >"$work/dump.json" || fail "merrowin-cli dump"
-for title in "Handed Over" "Dana Reed" "Second Folder" "Eli Stone"; do
+for title in "Handed Over" "Dana Reed" "Second Folder" "Eli Stone" "Fay Lund"; do
     grep -q "\"$title\"" "$work/dump.json" || fail "the saved tree lacks $title"
 done
 

@@ -364,6 +364,25 @@ TEST_F(ImportFavorites, LinksGoToANodeAlreadyNamedLikeTheirFolder) {
     EXPECT_EQ(OutlineOf(again->Child(0)), "Fav\n  z = http://z.example\n");
 }
 
+TEST_F(ImportJob, VCardFilesMakePersonsBelowTheGivenNode) {
+    TTreeNode* into = Folder("Cards");
+    std::string file = Write("two.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;Ann\r\n"
+                                        "FN:Ann Smith\r\nEMAIL:ann@example.org\r\nEND:VCARD\r\n"
+                                        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Roe;Bob\r\n"
+                                        "FN:Bob Roe\r\nORG:Acme\r\nEND:VCARD\r\n");
+    TImportResult done = Run(TImportType::VCard, file, into);
+    EXPECT_EQ(done.Error, "");
+    EXPECT_EQ(done.Summary(), "2 records created, 0 lines skipped");
+    ASSERT_EQ(into->Count(), 2);
+    EXPECT_EQ(into->Child(0)->Text(), "Ann Smith");
+    EXPECT_NE(OutlineOf(into->Child(0)).find("= ann@example.org"), std::string::npos)
+        << OutlineOf(into->Child(0));
+
+    done = Run(TImportType::VCard, Svc.File("none.vcf"), into);
+    EXPECT_NE(done.Error.find("none.vcf"), std::string::npos) << done.Error;
+    EXPECT_EQ(into->Count(), 2);
+}
+
 TEST_F(ImportJob, TransferFilesCountWhatTheyAdd) {
     TTreeNode* src = Folder("Friends");
     CreateObject(kindPerson, "Ann", "Ann", "", src, "", 0);

@@ -1,4 +1,5 @@
 #include "MainFormFixture.h"
+#include "exchange/VCImportDlg.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "shell/CommandLine.h"
@@ -146,13 +147,39 @@ TEST_F(MainFormFixture, CommandLineLoadsLowerCaseTransferFilesBelowTheRoot) {
     TTreeNode* sub = Node(kindFolder, "Sub");
     form.SelectNode(sub);
     form.OpenCommandLine("\"" + a + "\" \"" + a + "\" " + b + " " + upper + " " + backup +
-                         " card.vcf other.txt");
+                         " card.VCF other.txt");
     EXPECT_EQ(view.Shown, 1);
     EXPECT_EQ(ChildTexts(root), (Strings{"Alpha", "Sub", "Zeta"}));
     EXPECT_EQ(form.Selected, sub);
 
     form.OpenCommandLine("");
     EXPECT_EQ(view.Shown, 2);
+}
+
+TEST_F(MainFormFixture, CommandLineImportsVCardsBelowTheRootAskingPerOrganization) {
+    const std::string cards = svc.File("three cards.vcf");
+    WriteText(cards, "BEGIN:VCARD\r\nN:Public;Jane\r\nTEL:555 0100\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nN:Smith;John\r\nORG:Acme\r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nFN:Bo\r\nEND:VCARD\r\n");
+    std::vector<std::string> asked;
+    svc.Views.On<TVCImportDlg>("TVCImportDlg", [&](TVCImportDlg& d) {
+        asked.push_back(d.Name + "/" + d.Org);
+        d.OrgBtnClick();
+        return mrNone;
+    });
+    TTreeNode* sub = Node(kindFolder, "Sub");
+    form.SelectNode(sub);
+    // As a second copy hands its command line over.
+    form.OpenCommandLine("merrowin \"" + cards + "\"");
+    EXPECT_EQ(asked, Strings{"John Smith/Acme"});
+    EXPECT_EQ(ChildTexts(root), (Strings{"Sub", "Acme", "Bo", "Jane Public"}));
+    EXPECT_EQ(root->Child(1)->Data()->GetKind(), kindOrg);
+    EXPECT_EQ(form.Selected, sub);
+    EXPECT_EQ(form.StatusPanels[0], "3 cards read, 3 records created (1 organization), 0 skipped");
+
+    // A file that is not there is an error, and nothing comes of it.
+    EXPECT_THROW(form.OpenCommandLine("merrowin " + svc.File("gone.vcf")), EInOutError);
+    EXPECT_EQ(root->Count(), 4);
 }
 
 TEST(TipBar, StartsAtARandomTipBeforeTheLastAndStopsAtTheEnds) {
