@@ -1,6 +1,7 @@
 #include "app/ViewRegistry.h"
 
 #include "exchange/ui/ExportWizardView.h"
+#include "exchange/ui/ImportWizardView.h"
 #include "exchange/ui/VCImportView.h"
 #include "printing/ui/PrintingViews.h"
 #include "printing/ui/ReportFormView.h"
@@ -16,6 +17,7 @@ void RegisterAllViews() {
         RegisterReminderViews();
         RegisterVCImportView();
         RegisterExportWizardView();
+        RegisterImportWizardView();
         RegisterReportFormView();
         RegisterFontDialogView();
         RegisterPrinterSetupView();

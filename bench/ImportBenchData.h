@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/FileIO.h"
+
+#include <filesystem>
+#include <map>
 #include <string>
+#include <unistd.h>
 
 // Files as other programs write them, for the import benchmarks: a CSV of
 // persons with a header line, an address, a phone and an e-mail address
@@ -43,4 +48,33 @@ inline std::string GenerateBookmarkPage(int anchors) {
     }
     s += "    </DL><p>\n</DL><p>\n";
     return s;
+}
+
+// The generated files on disk ("csv" persons or a bookmark page of n
+// anchors), made once per size, removed at exit.
+inline const std::string& ImportBenchFile(const std::string& kind, int n) {
+    class TFiles {
+    public:
+        TFiles()
+            : FDir(std::filesystem::temp_directory_path() /
+                   ("merrowin-bench-import-" + std::to_string(::getpid()))) {
+            std::filesystem::create_directories(FDir);
+        }
+        ~TFiles() { std::filesystem::remove_all(FDir); }
+        const std::string& Get(const std::string& kind, int n) {
+            std::string& path = FPaths[{kind, n}];
+            if (path.empty()) {
+                path = (FDir / (kind + std::to_string(n))).string();
+                fileio::WriteFileReplacing(path, kind == "csv" ? GenerateCsvPersons(n)
+                                                               : GenerateBookmarkPage(n));
+            }
+            return path;
+        }
+
+    private:
+        std::filesystem::path FDir;
+        std::map<std::pair<std::string, int>, std::string> FPaths;
+    };
+    static TFiles files;
+    return files.Get(kind, n);
 }

@@ -10,43 +10,11 @@
 #include "platform/FileIO.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <map>
-#include <unistd.h>
 
 namespace {
 
-// The generated files on disk, made once per size, removed at exit.
-class Files {
-public:
-    Files()
-        : FDir(std::filesystem::temp_directory_path() /
-               ("merrowin-bench-import-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(FDir);
-    }
-    ~Files() { std::filesystem::remove_all(FDir); }
-    const std::string& Get(const std::string& kind, int n) {
-        std::string& path = FPaths[{kind, n}];
-        if (path.empty()) {
-            path = (FDir / (kind + std::to_string(n))).string();
-            fileio::WriteFileReplacing(path, kind == "csv" ? GenerateCsvPersons(n)
-                                                           : GenerateBookmarkPage(n));
-        }
-        return path;
-    }
-
-private:
-    std::filesystem::path FDir;
-    std::map<std::pair<std::string, int>, std::string> FPaths;
-};
-
-const std::string& File(const std::string& kind, int n) {
-    static Files files;
-    return files.Get(kind, n);
-}
-
 void BM_Baseline_SplitLines(benchmark::State& state, const std::string& kind) {
-    const std::string& path = File(kind, static_cast<int>(state.range(0)));
+    const std::string& path = ImportBenchFile(kind, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         std::string text = fileio::ReadFile(path);
         size_t lines = 0;
@@ -62,7 +30,7 @@ void BM_Baseline_SplitLines(benchmark::State& state, const std::string& kind) {
 }
 
 void BM_ReadCsvPersons(benchmark::State& state) {
-    const std::string& path = File("csv", static_cast<int>(state.range(0)));
+    const std::string& path = ImportBenchFile("csv", static_cast<int>(state.range(0)));
     const auto& fields = CsvRecordTypes()[0].Fields;
     for (auto _ : state) {
         TCsvReader csv = TCsvReader::Open(path, {TSeparator::Comma, "", true});
@@ -78,7 +46,7 @@ void BM_ReadCsvPersons(benchmark::State& state) {
 }
 
 void BM_ReadBookmarkPage(benchmark::State& state) {
-    const std::string& path = File("bookmarks", static_cast<int>(state.range(0)));
+    const std::string& path = ImportBenchFile("bookmarks", static_cast<int>(state.range(0)));
     for (auto _ : state) {
         TBookmarkPage page = ReadBookmarkPage(path);
         if (page.Anchors().size() != static_cast<size_t>(state.range(0)))

@@ -1,4 +1,5 @@
 // merrowin-cli: the contact tree from the command line.
+#include "cli/ImportCommand.h"
 #include "cli/JsonDump.h"
 #include "cli/PrintCommand.h"
 #include "cli/VCardCommands.h"
@@ -37,7 +38,8 @@ const char* const kUsageText =
     "                          read a vCard file below PATH and save; cards naming\n"
     "                          an organization become persons unless --orgs org\n"
     "  export-vcf PATH FILE    write the person or organization at PATH, or each\n"
-    "                          one below PATH, to a vCard file\n"
+    "                          one below PATH, to a vCard file\n";
+const char* const kOptionsText =
     "options:\n"
     "  --home DIR              keep tavi.dat and kex.ini in DIR\n"
     "  --help                  show this text\n"
@@ -67,6 +69,7 @@ public:
         if (cmd == "export-tvd") return ExportTvd(args);
         if (cmd == "import-tvd") return ImportTvd(args);
         if (cmd == "print") return Print(args);
+        if (cmd == "import") return Import(args);
         if (cmd == "import-vcf" || cmd == "export-vcf") return VCardCommand(FDocument, cmd, args);
         if (cmd == "publish") return Publish(args);
         throw UsageError{"unknown command: " + cmd};
@@ -132,6 +135,11 @@ private:
         return PublishCommand(FDocument.Tree(), args);
     }
 
+    int Import(const std::vector<std::string>& args) {
+        Load();
+        return ImportCommand(FDocument, args);
+    }
+
     int ExportTvd(const std::vector<std::string>& args) {
         Arity(args, 2, 2);
         Load();
@@ -178,6 +186,8 @@ int main(int argc, char** argv) {
                 std::fputs(kUsageText, stdout);
                 std::fputs(kPrintUsage, stdout);
                 std::fputs(kPublishUsage, stdout);
+                std::fputs(kImportUsage, stdout);
+                std::fputs(kOptionsText, stdout);
                 return kOk;
             } else if (a == "--version") {
                 std::puts("merrowin " MERROWIN_VERSION);

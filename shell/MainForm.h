@@ -135,6 +135,9 @@ public:
     void Revert1Click();
     void GetUrlBtnClick();
     void ToggleMainWindowClick();
+    // File > Import: the import wizard below the selected node; the status
+    // bar then says what it made.
+    void ImportBtnClick();
     // "Print Reports" for the selected node; "Printer Setup".
     void PrintBtnClick();
     void PrinterSetupItemClick();

@@ -109,11 +109,11 @@ void TMainCommands::BuildActions(std::function<void()> exit) {
         QKeySequence("Ctrl+D"))
         ->setIcon(ItemImage(13));
 
-    // File. Import is not available in this version.
-    QAction* a = MakeAction("ImportBtn", tr("&Import..."),
-                            tr("Import | Import data from another file type"), nullptr);
+    // File.
+    QAction* a =
+        MakeAction("ImportBtn", tr("&Import..."), tr("Import | Import data from another file type"),
+                   [&f] { f.ImportBtnClick(); });
     a->setIcon(Art("import"));
-    a->setEnabled(false);
     a = MakeAction("PublishBtn", tr("P&ublish..."),
                    tr("Publish | Export your data for use by other people or other programs"),
                    [&f] { f.PublishBtnClick(); });

@@ -6,7 +6,12 @@
 #include "exchange/CsvReader.h"
 #include "exchange/IShortCut.h"
 #include "exchange/NicknameFile.h"
+#include "exchange/jobs/ImportJob.h"
 #include "platform/FileIO.h"
+#include "store/ContactStore.h"
+#include "store/KexObject.h"
+#include "store/ObjectFactory.h"
+#include "store/TreeNode.h"
 #include "support/TestServices.h"
 
 #include <cctype>
@@ -85,11 +90,8 @@ struct CsvCase {
     std::vector<std::pair<std::string, std::string>> FirstRow; // field, value
 };
 
-TEST(ImportCorpus, CsvExportsKeepTheirColumnsAndNamesLandInTheirFields) {
-    auto files = Files("csv");
-    SKIP_WITHOUT(files);
-    const auto& person = CsvRecordTypes()[0].Fields;
-    const CsvCase cases[] = {
+const std::vector<CsvCase>& CsvCases() {
+    static const std::vector<CsvCase> cases = {
         {"thunderbird_export.csv",
          TSeparator::Comma,
          "",
@@ -148,6 +150,14 @@ TEST(ImportCorpus, CsvExportsKeepTheirColumnsAndNamesLandInTheirFields) {
          1,
          {{"Address Line 1", "Big Tower'\", 1\" Floor\n123 Main Street"}}},
     };
+    return cases;
+}
+
+TEST(ImportCorpus, CsvExportsKeepTheirColumnsAndNamesLandInTheirFields) {
+    auto files = Files("csv");
+    SKIP_WITHOUT(files);
+    const auto& person = CsvRecordTypes()[0].Fields;
+    const auto& cases = CsvCases();
     std::string dir = CorpusDir() + "/csv/";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.File);
@@ -214,6 +224,67 @@ TEST(ImportCorpus, ShortcutsGiveTheirAddresses) {
     }
     // The whole folder as a favorites walk: one link per file.
     EXPECT_EQ(ReadFavorites(CorpusDir() + "/url").Links.size(), files.size());
+}
+
+// Every file through the import job, as the wizard and the command line run
+// it: no error, and what each file holds lands in the tree.
+TEST(ImportCorpus, EveryFileImportsThroughTheJob) {
+    SKIP_WITHOUT(CorpusDir());
+    TTestServices svc;
+    TContactStore doc;
+    auto run = [&](TImportType type, const std::string& path, TCsvImport csv = {},
+                   TTreeNode* into = nullptr) {
+        TImportRequest r;
+        r.Type = type;
+        r.Path = path;
+        r.Parent = into ? into : doc.Root();
+        r.Csv = std::move(csv);
+        TImportResult done = TImportJob(doc).Run(r);
+        EXPECT_EQ(done.Error, "") << path;
+        return done;
+    };
+    for (const auto& f : Files("bookmarks")) {
+        TImportResult done = run(TImportType::Bookmarks, f);
+        // One folder, one website per anchor with an address.
+        EXPECT_EQ(done.Folders, 1) << f;
+        EXPECT_EQ(static_cast<size_t>(done.Created), CountAnchors(fileio::ReadFile(f))) << f;
+        ASSERT_NE(done.Folder, nullptr);
+        EXPECT_EQ(done.Folder->Count(), done.Created) << f;
+    }
+    for (const auto& f : Files("eudora"))
+        EXPECT_EQ(run(TImportType::Nicknames, f).Created, 9) << f;
+    TImportResult links = run(TImportType::Favorites, CorpusDir() + "/url");
+    EXPECT_EQ(static_cast<size_t>(links.Created), Files("url").size());
+
+    for (const auto& c : CsvCases()) {
+        SCOPED_TRACE(c.File);
+        TCsvImport csv;
+        csv.Options = {c.Sep, c.Encoding, true};
+        TTreeNode* into = CreateObject(kindFolder, c.File, "", "", doc.Root(), "", 0).Node;
+        TImportResult done = run(TImportType::Csv, CorpusDir() + "/csv/" + c.File, csv, into);
+        // A row without a name makes no person.
+        EXPECT_EQ(static_cast<size_t>(done.Created + done.Skipped), c.Rows);
+        // Some person holds the first row's names in their fields.
+        auto holds = [&](const TTreeNode* n) {
+            for (const auto& [field, value] : c.FirstRow) {
+                if (field != "First Name" && field != "Last Name") continue;
+                std::string text;
+                n->Data()->GetCsvField(field, text);
+                if (text != CsvValue(value)) return false;
+            }
+            return true;
+        };
+        bool found = std::none_of(c.FirstRow.begin(), c.FirstRow.end(),
+                                  [](const auto& f) { return f.first == "First Name"; });
+        for (int i = 0; i < into->Count(); ++i)
+            found = found || holds(into->Child(i));
+        EXPECT_TRUE(found);
+    }
+    // The file without a header: its rows, as persons of two names.
+    TCsvImport plain;
+    plain.Fields = {"First Name", "Last Name"};
+    EXPECT_EQ(run(TImportType::Csv, CorpusDir() + "/csv/horde-data_simple_cr.csv", plain).Created,
+              2);
 }
 
 } // namespace
