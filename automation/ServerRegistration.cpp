@@ -5,9 +5,9 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 bool SameLetters(const std::string& a, const char* b) {
@@ -57,7 +57,8 @@ std::string TServerRegistration::ServiceText(const std::string& programPath) {
 void TServerRegistration::Apply(const std::string& dataHome, const std::string& programPath) const {
     const std::string file = ServiceFile(dataHome);
     if (FUnregServer) {
-        if (std::remove(file.c_str()) != 0 && errno != ENOENT)
+        // unlink, not remove: a folder in the file's place is not ours to take.
+        if (::unlink(file.c_str()) != 0 && errno != ENOENT)
             EInOutError::RaiseFromErrno(errno, file);
         return;
     }
