@@ -64,6 +64,10 @@ echo "$answer" | grep -q "objectpath '/Tavi/Cursor/[0-9]*'" || fail "CreateObjec
 printf '0 My Contacts\n1 Family\n2 Abe Reed\n2 Dana Reed\n1 J\303\274rgen\n' >"$work/want.txt"
 cmp -s "$work/walk.txt" "$work/want.txt" || fail "walk printed: $(cat "$work/walk.txt")"
 
+sh "$src/docs/examples/walk_tree.sh" >"$work/walk.txt" 2>&1 || fail "gdbus walk: $(cat "$work/walk.txt")"
+printf '0 My Contacts\n1 Family\n2 Abe Reed\n3 Dana Reed\n4 J\303\274rgen\n' >"$work/want.txt"
+cmp -s "$work/walk.txt" "$work/want.txt" || fail "gdbus walk printed: $(cat "$work/walk.txt")"
+
 out=$("$py" "$src/tests/e2e/automation_client.py" Tavi.Application 2>&1) || fail "client: $out"
 echo "$out" | tail -1 | grep -qx ok || fail "client: $out"
 # The client has left: its cursors went with it.
