@@ -82,9 +82,9 @@ void TTaviApp::CopyClipboard() {
 }
 
 void TTaviApp::DoDefaultAction() {
-    TKexObject& r = Record();
-    TContactStore::TUpdate scope(FDocument);
-    r.DefaultAction();
+    // As the window's double click: an action may open a dialog, and what the
+    // user changes there is shown as it happens.
+    Record().DefaultAction();
 }
 
 // --- the current record's fields --------------------------------------------------

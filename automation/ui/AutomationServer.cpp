@@ -189,10 +189,9 @@ TAutomationServer::TAutomationServer(TMainForm& form, const std::string& program
       FBus(QStringLiteral("merrowin-none")) {}
 
 TAutomationServer::~TAutomationServer() {
-    if (FRegistered) {
-        FBus.unregisterObject(kRoot, QDBusConnection::UnregisterTree);
-        FBus.unregisterService(FBusName);
-    }
+    if (!FRegistered) return;
+    FBus.unregisterObject(kRoot, QDBusConnection::UnregisterTree);
+    FBus.unregisterService(FBusName);
 }
 
 QString TAutomationServer::FolderBusName(const std::string& programFolder) {
@@ -227,6 +226,8 @@ bool TAutomationServer::Start() {
     if (FBusName.isEmpty()) {
         FError = QStringLiteral("the names Tavi.Application and ") + FolderBusName(FProgramFolder) +
                  QStringLiteral(" are both taken");
+        FBus.unregisterObject(kRoot, QDBusConnection::UnregisterTree);
+        FRegistered = false;
         return false;
     }
     // Programs that the Tools menu starts inherit the name.
