@@ -1,5 +1,6 @@
 // merrowin: the desktop program.
 #include "app/ViewRegistry.h"
+#include "automation/ui/AutomationServer.h"
 #include "platform/ProgramFolder.h"
 #include "shell/CommandLine.h"
 #include "shell/ui/AppException.h"
@@ -26,6 +27,8 @@ const char* const kUsageText =
     "options:\n"
     "  --home DIR   keep tavi.dat and kex.ini in DIR\n"
     "  HIDEWIN      start in the tray without showing the main window\n"
+    "  -REGSERVER   register for automation over D-Bus (Tavi.Application) and end\n"
+    "  -UNREGSERVER remove that registration and end\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -78,6 +81,8 @@ TStartArgs ParseArgs(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (AnswersAtOnce(argc, argv)) return 0;
+    int registered = 0;
+    if (TAutomationServer::HandleSwitches({argv, argv + argc}, registered)) return registered;
     TDesktopApplication app(argc, argv);
     TStartArgs start = ParseArgs(argc, argv);
     bool hidden = HasHideWin(start.Args);
@@ -103,6 +108,10 @@ int main(int argc, char** argv) {
     SetEndHook([&host] { host.Exit(); });
     host.WatchEndRequests(signalPipe);
     if (!host.Create(commandLine)) return 1;
+    // Declared after the host: the cursors go before the tree they walk.
+    TAutomationServer automation(host.Form(), folder);
+    if (!automation.Start())
+        std::fprintf(stderr, "merrowin: automation is off: %s\n", qPrintable(automation.Error()));
     QObject::connect(&host, &TLogicForm::Finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

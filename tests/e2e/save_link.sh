@@ -15,6 +15,8 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 export XDG_RUNTIME_DIR="$work/run"
+# Every start writes the bus activation file there, not in the user's own.
+export XDG_DATA_HOME="$work/data"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 home="$work/home"
 synced="$work/synced"
