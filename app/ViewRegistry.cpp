@@ -5,6 +5,7 @@
 #include "printing/ui/ReportFormView.h"
 #include "records/ui/RecordViews.h"
 #include "reminders/ui/ReminderViews.h"
+#include "shell/ui/ShellViews.h"
 
 #include <mutex>
 
@@ -13,6 +14,7 @@ void RegisterAllViews() {
     std::call_once(once, [] {
         RegisterRecordViews();
         RegisterReminderViews();
+        RegisterShellViews();
         RegisterVCImportView();
         RegisterReportFormView();
         RegisterFontDialogView();

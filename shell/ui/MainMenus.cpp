@@ -145,7 +145,8 @@ void TMainWindow::BuildActions() {
     MakeAction("ToggleMainWindow", tr("&Toggle Main Window"),
                tr("Switch between the two main window setups"),
                [&f] { f.ToggleMainWindowClick(); });
-    MakeAction("OptionsItem", tr("&Options..."), tr("Program options"), nullptr)->setEnabled(false);
+    MakeAction("OptionsItem", tr("&Options..."), tr("Program options"),
+               [&f] { f.OptionsItemClick(); });
     FViewMenuGroup = new QActionGroup(this);
     FViewButtonGroup = new QActionGroup(this);
     static const char* const menuNames[] = {"LargeIcons", "SmallIcons", "List", "Details"};
@@ -197,7 +198,12 @@ void TMainWindow::BuildActions() {
     })->setIcon(Art("up-one-level"));
     a = MakeAction("PopupButton1", tr("Tools"), tr("Tools"), nullptr);
     a->setIcon(Art("tools"));
-    a->setEnabled(false);
+    // The tools popup: "&Show Popup" opens the Tools dialog; the tools follow.
+    FToolsPopup = new QMenu(this);
+    FToolsPopup->setObjectName("ToolsPopup");
+    FToolsPopup->addAction(tr("&Show Popup"), this, [&f] { Guarded([&f] { f.ToolsBtnClick(); }); })
+        ->setObjectName("ShowPopup1");
+    FToolsPopup->addSeparator();
 
     // Help.
     MakeAction("ContentsItem", tr("&Contents"), tr("Help contents"),
@@ -355,6 +361,10 @@ void TMainWindow::BuildToolbars() {
             tools->addAction(Command(n));
     }
     addToolBar(Qt::TopToolBarArea, tools);
+    if (auto* b = qobject_cast<QToolButton*>(tools->widgetForAction(Command("PopupButton1")))) {
+        b->setMenu(FToolsPopup);
+        b->setPopupMode(QToolButton::InstantPopup);
+    }
 
     addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* items = makeBar(1, "NewItemPanel", tr("New Item Bar"));

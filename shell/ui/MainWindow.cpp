@@ -210,8 +210,16 @@ void TMainWindow::FillFilterList() {
     }
 }
 
+void TMainWindow::CategoryNamesChanged() {
+    // The names change in place: the list keeps its scroll place and checks.
+    TSyncGuard guard(FSyncing);
+    for (int i = 0; i < FFilterList->count() && i < static_cast<int>(FForm.FilterListBox.size()); ++i)
+        FFilterList->item(i)->setText(FromStored(FForm.FilterListBox[static_cast<size_t>(i)].Name));
+}
+
 void TMainWindow::Loaded() {
     FillFilterList();
+    ToolsChanged();
     FTree->expand(FTreeModel->index(0, 0));
     TreeSelectionChanged(FForm.Selected);
     ListChanged();

@@ -72,8 +72,13 @@ public:
     TWinSetup GetSetup() const override;
     void ApplySetup(const TWinSetup& setup) override;
     void ShowMainWindow() override;
+    void ToolsChanged() override;
+    void CategoryNamesChanged() override;
+    QMenu* ToolsPopup() const { return FToolsPopup; }
 
 signals:
+    // The tool list changed: the tray's Tools menu follows.
+    void ToolsMenuChanged();
     // File > Exit: the program ends by its ordinary path.
     void ExitRequested();
     // The status or the tray tooltip text changed.
@@ -124,6 +129,7 @@ private:
     void RestoreTreePlace();
 
     TMainForm& FForm;
+    QMenu* FToolsPopup = nullptr; // the toolbar's tools popup
     TTreeModel* FTreeModel = nullptr;
     TItemListModel* FListModel = nullptr;
     TFolderTreeView* FTree = nullptr;
