@@ -26,11 +26,21 @@ std::string Unescaped(std::string_view v) {
             continue;
         }
         switch (char c = v[++i]) {
-        case 's': out += ' '; break;
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case '\\': out += '\\'; break;
+        case 's':
+            out += ' ';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
         default:
             // Not a string escape: the Exec quoting rules still need it.
             out += '\\';
@@ -50,10 +60,9 @@ std::string BaseName(const std::string& path) {
 bool TDesktopEntry::IsDesktopFile(const std::string& file) {
     static const std::string ext = ".desktop";
     if (file.size() <= ext.size()) return false;
-    return std::equal(ext.begin(), ext.end(), file.end() - static_cast<long>(ext.size()),
-                      [](char a, char b) {
-                          return a == std::tolower(static_cast<unsigned char>(b));
-                      });
+    return std::equal(
+        ext.begin(), ext.end(), file.end() - static_cast<long>(ext.size()),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 std::optional<TDesktopEntry> TDesktopEntry::Read(const std::string& file) {
@@ -140,7 +149,7 @@ std::vector<std::string> TDesktopEntry::ExecWords(std::string_view exec) {
 }
 
 bool IsProgramFile(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     if (TDesktopEntry::IsDesktopFile(path)) {
         auto entry = TDesktopEntry::Read(path);

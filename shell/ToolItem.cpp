@@ -39,6 +39,7 @@ void TToolItem::Start(const std::string& text) const {
 void TToolItem::Run(const std::string& parameters) const {
     // The program runs in its own folder.
     size_t slash = FFileName.find_last_of('/');
-    std::string folder = slash == std::string::npos ? std::string() : FFileName.substr(0, slash + 1);
+    std::string folder =
+        slash == std::string::npos ? std::string() : FFileName.substr(0, slash + 1);
     Svc().UseShell().Open(FFileName, parameters, folder, 1);
 }

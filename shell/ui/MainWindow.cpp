@@ -213,7 +213,8 @@ void TMainWindow::FillFilterList() {
 void TMainWindow::CategoryNamesChanged() {
     // The names change in place: the list keeps its scroll place and checks.
     TSyncGuard guard(FSyncing);
-    for (int i = 0; i < FFilterList->count() && i < static_cast<int>(FForm.FilterListBox.size()); ++i)
+    for (int i = 0; i < FFilterList->count() && i < static_cast<int>(FForm.FilterListBox.size());
+         ++i)
         FFilterList->item(i)->setText(FromStored(FForm.FilterListBox[static_cast<size_t>(i)].Name));
 }
 

@@ -45,12 +45,12 @@ public:
         pages->addTab(CategoriesPage(), QObject::tr("Categories"));
 
         auto* buttons = new QDialogButtonBox;
-        auto* ok = Named(buttons->addButton(QObject::tr("OK"), QDialogButtonBox::AcceptRole),
-                         "OKBtn");
+        auto* ok =
+            Named(buttons->addButton(QObject::tr("OK"), QDialogButtonBox::AcceptRole), "OKBtn");
         auto* cancel = Named(
             buttons->addButton(QObject::tr("Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
-        auto* help = Named(buttons->addButton(QObject::tr("&Help"), QDialogButtonBox::HelpRole),
-                           "HelpBtn");
+        auto* help =
+            Named(buttons->addButton(QObject::tr("&Help"), QDialogButtonBox::HelpRole), "HelpBtn");
         ok->setDefault(true);
         QObject::connect(ok, &QPushButton::clicked, dlg, [this] { P.OKBtnClick(); });
         QObject::connect(cancel, &QPushButton::clicked, dlg, [this] { P.CancelBtnClick(); });
@@ -125,7 +125,9 @@ private:
         auto* pathRow = new QHBoxLayout;
         pathRow->addWidget(path);
         pathRow->addWidget(select);
-        form->addRow(QObject::tr("E&xecutable File Name"), pathRow);
+        auto* pathLabel = new QLabel(QObject::tr("E&xecutable File Name"));
+        pathLabel->setBuddy(path);
+        form->addRow(pathLabel, pathRow);
         DebugPort = Named(new QSpinBox, "DebugPort");
         DebugPort->setRange(1, 65535);
         QObject::connect(DebugPort, &QSpinBox::valueChanged, Dialog(),
@@ -135,7 +137,9 @@ private:
         auto* portRow = new QHBoxLayout;
         portRow->addWidget(DebugPort);
         portRow->addWidget(portNote, 1);
-        form->addRow(QObject::tr("&Debug Port"), portRow);
+        auto* portLabel = new QLabel(QObject::tr("&Debug Port"));
+        portLabel->setBuddy(DebugPort);
+        form->addRow(portLabel, portRow);
 
         auto* mail = new QGroupBox(QObject::tr("Internet E-Mail"));
         auto* mailLayout = new QVBoxLayout(mail);

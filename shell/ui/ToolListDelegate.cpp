@@ -14,7 +14,8 @@ void TToolListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QPalette& pal = option.palette;
     painter->save();
     painter->fillRect(r, selected ? pal.highlight() : pal.base());
-    ItemImage(index.data(ImageRole).toInt()).paint(painter, QRect(r.left() + 1, r.top() + 2, 32, 32));
+    ItemImage(index.data(ImageRole).toInt())
+        .paint(painter, QRect(r.left() + 1, r.top() + 2, 32, 32));
     painter->setPen(selected ? pal.base().color() : QColor(Qt::black));
     QRect text(r.left() + 36, r.top() + 8, r.width() - 38, r.height() - 10);
     painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,

@@ -34,7 +34,8 @@ public:
         LaunchBtn->setObjectName("LaunchBtn");
         AddrBtn = new QPushButton(QObject::tr("&New Address..."));
         AddrBtn->setObjectName("AddrBtn");
-        auto* close = new QPushButton(QObject::tr("&Close"));
+        CloseBtn = new QPushButton(QObject::tr("&Close"));
+        auto* close = CloseBtn;
         close->setObjectName("CloseBtn");
         QObject::connect(LaunchBtn, &QPushButton::clicked, dlg, [this] { P.LaunchBtnClick(); });
         QObject::connect(AddrBtn, &QPushButton::clicked, dlg, [this] { P.AddrBtnClick(); });
@@ -55,6 +56,8 @@ public:
     }
 
 protected:
+    // Not the list: focusing it would make its first tool current unasked.
+    QWidget* FirstFocus() const override { return CloseBtn; }
     void Fill() override {
         TToolListDelegate::Fill(ToolsList, P.ToolsList, P.ToolsListIndex);
         LaunchBtn->setEnabled(P.LaunchBtnEnabled);
@@ -66,6 +69,7 @@ private:
     QListWidget* ToolsList = nullptr;
     QPushButton* LaunchBtn = nullptr;
     QPushButton* AddrBtn = nullptr;
+    QPushButton* CloseBtn = nullptr;
 };
 
 } // namespace

@@ -22,7 +22,8 @@ TEST(DesktopEntry, ExecLinesSplitAsTheDesktopEntryRulesSayWithFieldCodesDropped)
         {R"(sh -c "echo \"hi\" \$HOME \`id\` \\")", {"sh", "-c", R"(echo "hi" $HOME `id` \)"}},
         {"app 100%% %i %c %k", {"app", "100%"}},
         {"app \"\" end", {"app", "", "end"}},
-        {"app $(touch pwned) ; rm -rf x | y", {"app", "$(touch", "pwned)", ";", "rm", "-rf", "x", "|", "y"}},
+        {"app $(touch pwned) ; rm -rf x | y",
+         {"app", "$(touch", "pwned)", ";", "rm", "-rf", "x", "|", "y"}},
         {"", {}},
         {"%U", {}},
     };

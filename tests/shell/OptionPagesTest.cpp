@@ -1,6 +1,7 @@
+#include "shell/OptionPages.h"
+
 #include "MainFormFixture.h"
 #include "platform/MessageBox.h"
-#include "shell/OptionPages.h"
 
 #include <sys/stat.h>
 
@@ -33,8 +34,10 @@ TEST_F(OptionsDialog, ShowsTheStoredSettingsWithOlderBrowserNamesAsTheDefaultBro
         int Checked;
     };
     const Case cases[] = {
-        {"NETSCAPE", 2, "Default browser", 2}, {"iexplore", 1, "Default browser", 1},
-        {"", -1, "Default browser", 0},        {"chromium", 3, "Chromium", 3},
+        {"NETSCAPE", 2, "Default browser", 2},
+        {"iexplore", 1, "Default browser", 1},
+        {"", -1, "Default browser", 0},
+        {"chromium", 3, "Chromium", 3},
         {"Opera", 7, "Opera", 0},
     };
     for (const Case& c : cases) {

@@ -20,7 +20,8 @@ TEST(ToolItems, FourElementValuesOfAnyKeyLoadInOrderAndSaveAsToolN) {
     TToolItems tools;
     tools.Load(svc.Settings);
     ASSERT_EQ(tools.Count(), 2);
-    EXPECT_EQ(tools.Item(0)->Option(), (TToolOption{"Mail, merge", "/usr/bin/merge", "-a b", true}));
+    EXPECT_EQ(tools.Item(0)->Option(),
+              (TToolOption{"Mail, merge", "/usr/bin/merge", "-a b", true}));
     EXPECT_EQ(tools.Item(1)->Option(), (TToolOption{"Edit", "/usr/bin/ed", "", false}));
     EXPECT_EQ(tools.Item(2), nullptr);
     EXPECT_EQ(tools.Item(-1), nullptr);
