@@ -16,7 +16,8 @@ void TRemdDlg::AdvanceBtnClick() {
     Changed();
 }
 
-bool TRemdDlg::Run(TReminderObject& reminder, const std::string& title) {
+bool TRemdDlg::Run(TReminderObject& reminder, const std::string& title, bool isNew) {
+    const std::string ruleBefore = reminder.Rule().AsText();
     TRemdDlg dlg;
     dlg.Rule = &reminder.Rule();
     dlg.TitleEdit = title;
@@ -25,16 +26,19 @@ bool TRemdDlg::Run(TReminderObject& reminder, const std::string& title) {
     dlg.BindCategories(reminder);
     if (dlg.ShowModal() != mrOk || dlg.TitleEdit.empty()) return false;
     reminder.SetTitle(dlg.TitleEdit);
-    reminder.SetTarget(reminder.Rule().DateText());
+    // The date text of an unchanged date stays as stored (it may be written
+    // in another locale's format).
+    if (isNew || reminder.Rule().AsText() != ruleBefore)
+        reminder.SetTarget(reminder.Rule().DateText());
     reminder.SetComment(dlg.RemdComment);
     reminder.UpdateDue();
     return true;
 }
 
 bool TRemdDlg::EditNew(TReminderObject& reminder) {
-    return Run(reminder, "New Reminder");
+    return Run(reminder, "New Reminder", true);
 }
 
 void TRemdDlg::EditRecord(TReminderObject& reminder) {
-    Run(reminder, reminder.GetTitle());
+    Run(reminder, reminder.GetTitle(), false);
 }

@@ -33,6 +33,7 @@ public:
 
 private:
     // Shows the dialog for the reminder; true on OK with a title, after
-    // which the reminder has taken title, comment, date text and due mark.
-    static bool Run(TReminderObject& reminder, const std::string& title);
+    // which the reminder has taken title, comment and due mark, and the date
+    // text when it is new or its date changed.
+    static bool Run(TReminderObject& reminder, const std::string& title, bool isNew);
 };

@@ -7,24 +7,49 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTextCursor>
 #include <algorithm>
 #include <memory>
+
+namespace {
+
+// An edited text goes into its field only when it differs from what the field
+// shows: a field edited back to its text keeps its bytes.
+void Take(std::string& field, const QString& shown) {
+    if (FromStored(field) != shown) field = ToStored(shown);
+}
+
+QString LinesFromStored(const std::string& field) {
+    QString text = FromStored(field);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// QLineEdit cuts a text longer than its limit; the limit is only meant to stop
+// typing, so a longer stored value raises it.
+void Fit(QLineEdit* edit, int limit, const QString& text) {
+    edit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+}
+
+} // namespace
 
 int StoredLength(const QString& text) {
     return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
 }
 
-void TFieldBinder::Text(QLineEdit* edit, std::string& field, int maxLength) {
+void TFieldBinder::Text(QLineEdit* edit, std::string& field, int maxLength, TShowText show) {
     QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [&field](const QString& text) { field = ToStored(text); });
-    FFillers.push_back([edit, &field, maxLength] {
+                     [&field](const QString& text) { Take(field, text); });
+    const int limit = maxLength > 0 ? maxLength : edit->maxLength();
+    FFillers.push_back([edit, &field, limit, show = std::move(show)] {
         QSignalBlocker block(edit);
         QString text = FromStored(field);
-        // QLineEdit cuts a text longer than its limit; the limit is only
-        // meant to stop typing, so a longer stored value raises it.
-        if (maxLength > 0) edit->setMaxLength(std::max(maxLength, static_cast<int>(text.size())));
-        edit->setText(text);
+        Fit(edit, limit, text);
+        if (show)
+            show(text);
+        else if (edit->text() != text)
+            edit->setText(text);
     });
 }
 
@@ -45,28 +70,59 @@ void TFieldBinder::Lines(QPlainTextEdit* edit, std::string& field, int maxLength
             edit->setTextCursor(cursor);
             text = edit->toPlainText();
         }
+        if (LinesFromStored(field) == text) return;
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         field = ToStored(text);
     });
     FFillers.push_back([edit, &field, maxLength, limit] {
         QSignalBlocker block(edit);
-        QString text = FromStored(field);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QString text = LinesFromStored(field);
         *limit = maxLength > 0 ? std::max(maxLength, StoredLength(text)) : 0;
-        edit->setPlainText(text);
+        if (edit->toPlainText() != text) edit->setPlainText(text);
     });
 }
 
 void TFieldBinder::Combo(QComboBox* box, std::string& field,
                          const std::vector<std::string>& items) {
     QObject::connect(box, &QComboBox::editTextChanged, box,
-                     [&field](const QString& text) { field = ToStored(text); });
-    FFillers.push_back([box, &field, &items] {
+                     [&field](const QString& text) { Take(field, text); });
+    const int limit = box->lineEdit() ? box->lineEdit()->maxLength() : 0;
+    FFillers.push_back([box, &field, &items, limit] {
         QSignalBlocker block(box);
-        box->clear();
+        QStringList entries;
         for (const std::string& item : items)
-            box->addItem(FromStored(item));
-        box->setEditText(FromStored(field));
+            entries << FromStored(item);
+        QStringList shown;
+        for (int i = 0; i < box->count(); ++i)
+            shown << box->itemText(i);
+        if (shown != entries) {
+            box->clear();
+            box->addItems(entries);
+        }
+        QString text = FromStored(field);
+        if (box->lineEdit()) Fit(box->lineEdit(), limit, text);
+        if (box->currentText() != text) box->setEditText(text);
+    });
+}
+
+void TFieldBinder::Index(QComboBox* box, int& index, std::function<void()> changed) {
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [&index, changed = std::move(changed)](int now) {
+                         index = now;
+                         if (changed) changed();
+                     });
+    FFillers.push_back([box, &index] {
+        QSignalBlocker block(box);
+        int wanted = index >= -1 && index < box->count() ? index : -1;
+        if (box->currentIndex() != wanted) box->setCurrentIndex(wanted);
+    });
+}
+
+void TFieldBinder::Visible(std::initializer_list<QWidget*> widgets, const bool& visible) {
+    std::vector<QWidget*> list(widgets);
+    FFillers.push_back([list, &visible] {
+        for (QWidget* w : list)
+            w->setVisible(visible);
     });
 }
 

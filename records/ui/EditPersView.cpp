@@ -4,14 +4,11 @@
 #include "platform/ui/QtViewFactory.h"
 #include "records/EditPersDlg.h"
 #include "records/ui/RecordPicture.h"
-#include "records/ui/ViewFields.h"
 #include "ui_EditPersDlg.h"
 
 #include <QEvent>
 #include <QFocusEvent>
 #include <functional>
-
-using namespace viewfields;
 
 namespace {
 // Runs a callback when the focus moves from the widget to another control of
@@ -37,42 +34,23 @@ private:
 
 TEditPersView::TEditPersView(TEditPersDlg& presenter, QWidget* parent)
     : TPrimaryPagesView(presenter, parent), P(presenter), U(std::make_unique<Ui::EditPersDlg>()) {
-    QDialog* d = Dialog();
-    U->setupUi(d);
+    U->setupUi(Dialog());
     U->Image1->setPixmap(RecordPicture(QStringLiteral("person"), 32));
     Bind({U->Title, U->Comment, U->Image1, U->CatSelect, U->Pages, U->OKBtn, U->CancelBtn,
           U->HelpBtn},
          {U->Title, U->Salutation, U->FName, U->MName, U->LName, U->Comment});
 
-    for (QLineEdit* e : {U->FName, U->MName, U->LName})
-        QObject::connect(e, &QLineEdit::textChanged, d, [this] { Edited(); });
-    QObject::connect(U->Salutation, &QComboBox::editTextChanged, d, [this] { Edited(); });
-    U->Title->installEventFilter(new TExitFilter(U->Title, [this] {
-        Store();
-        P.TitleExit();
-    }));
+    Fields.Combo(U->Salutation, P.Salutation, P.SalutationItems);
+    Fields.Text(U->FName, P.FName);
+    Fields.Text(U->MName, P.MName);
+    Fields.Text(U->LName, P.LName);
+    U->Title->installEventFilter(new TExitFilter(U->Title, [this] { P.TitleExit(); }));
 }
 
 TEditPersView::~TEditPersView() = default;
 
 void TEditPersView::FormatChanged(const std::string& sender) {
     P.OnPhoneFmtChg(sender);
-}
-
-void TEditPersView::Fill() {
-    TPrimaryPagesView::Fill();
-    Show(U->Salutation, P.SalutationItems, P.Salutation);
-    Show(U->FName, P.FName);
-    Show(U->MName, P.MName);
-    Show(U->LName, P.LName);
-}
-
-void TEditPersView::Store() {
-    TPrimaryPagesView::Store();
-    Take(P.Salutation, U->Salutation);
-    Take(P.FName, U->FName);
-    Take(P.MName, U->MName);
-    Take(P.LName, U->LName);
 }
 
 void RegisterEditPersView() {

@@ -16,8 +16,6 @@ public:
     ~TEditPersView() override;
 
 protected:
-    void Fill() override;
-    void Store() override;
     void FormatChanged(const std::string& sender) override;
 
 private:

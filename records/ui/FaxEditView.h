@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/DialogView.h"
+#include "platform/ui/FieldBinder.h"
 
 #include <memory>
 
@@ -17,11 +18,11 @@ public:
 
 protected:
     void Fill() override;
-    void Store() override;
 
 private:
     TFaxEditDlg& P;
     std::unique_ptr<Ui::FaxEditDlg> U;
+    TFieldBinder Fields;
 };
 
 void RegisterFaxEditView();

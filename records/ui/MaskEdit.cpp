@@ -1,5 +1,7 @@
 #include "records/ui/MaskEdit.h"
 
+#include "platform/ui/FieldBinder.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -177,4 +179,12 @@ void TMaskEdit::contextMenuEvent(QContextMenuEvent* e) {
     menu.addSeparator();
     menu.addAction(tr("Select All"), this, &QLineEdit::selectAll);
     menu.exec(e->globalPos());
+}
+
+void BindMasked(TFieldBinder& fields, TMaskEdit* edit, const std::string& mask,
+                std::string& field) {
+    fields.Text(edit, field, 0, [edit, &mask](const QString& text) {
+        edit->SetMask(mask);
+        edit->SetMaskedText(text);
+    });
 }

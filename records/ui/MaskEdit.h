@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <string>
 
+class TFieldBinder;
+
 // A line edit that follows an input mask of the number fields (TEditMask):
 // the text always shows every position of the mask, typed digits overwrite
 // the input positions from the cursor on, literals stay in place and cleared
@@ -49,3 +51,7 @@ private:
     std::string FMaskText;
     TEditMask FMask;
 };
+
+// Binds a number field to its edit under a mask the presenter may change
+// (mask is read at every fill).
+void BindMasked(TFieldBinder& fields, TMaskEdit* edit, const std::string& mask, std::string& field);

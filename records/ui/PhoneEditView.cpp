@@ -2,13 +2,12 @@
 
 #include "platform/ui/CategoryPicture.h"
 #include "platform/ui/HelpLauncher.h"
+#include "platform/ui/QtText.h"
 #include "platform/ui/QtViewFactory.h"
 #include "records/PhoneEditDlg.h"
+#include "records/ui/MaskEdit.h"
 #include "records/ui/RecordPicture.h"
-#include "records/ui/ViewFields.h"
 #include "ui_PhoneEditDlg.h"
-
-using namespace viewfields;
 
 TPhoneEditView::TPhoneEditView(TPhoneEditDlg& presenter, QWidget* parent)
     : TDialogView(presenter, new QDialog(parent)), P(presenter),
@@ -19,26 +18,17 @@ TPhoneEditView::TPhoneEditView(TPhoneEditDlg& presenter, QWidget* parent)
     U->Bevel1->setMinimumWidth(440);
     U->Image1->setPixmap(RecordPicture(QStringLiteral("phone"), 32));
 
-    auto edited = [this] {
-        if (!Filling()) Store();
-    };
-    for (QLineEdit* e :
-         {U->PhoneTitle, static_cast<QLineEdit*>(U->PhoneNum), U->Extension, U->PhoneComment})
-        QObject::connect(e, &QLineEdit::textChanged, d, edited);
-    QObject::connect(U->PhoneFmt, &QComboBox::currentIndexChanged, d, [this] {
-        if (Filling()) return;
-        Store();
-        P.PhoneFmtChange();
-    });
-    QObject::connect(U->PhoneNum, &TMaskEdit::MaskDropped, d, [this] {
-        if (Filling()) return;
-        Store();
-        P.PhoneNumUnfit(Text(U->PhoneNum));
-    });
-    QObject::connect(U->CatSelect, &TCategoryPicture::Picked, d, [this](const TScreenPoint& at) {
-        Store();
-        P.CatSelectClick(at);
-    });
+    Fields.Text(U->PhoneTitle, P.PhoneTitle);
+    BindMasked(Fields, U->PhoneNum, P.PhoneNumMask, P.PhoneNum);
+    Fields.Index(U->PhoneFmt, P.PhoneFmt, [this] { P.PhoneFmtChange(); });
+    Fields.Visible({U->PhoneFmt, U->PhoneFmtLabel}, P.PhoneFmtVisible);
+    Fields.Text(U->Extension, P.Extension);
+    Fields.Text(U->PhoneComment, P.PhoneComment);
+    // Text the format cannot hold switches the list to "Free Format".
+    QObject::connect(U->PhoneNum, &TMaskEdit::MaskDropped, d,
+                     [this] { P.PhoneNumUnfit(ToStored(U->PhoneNum->text())); });
+    QObject::connect(U->CatSelect, &TCategoryPicture::Picked, d,
+                     [this](const TScreenPoint& at) { P.CatSelectClick(at); });
     QObject::connect(U->OKBtn, &QPushButton::clicked, d, [this] { P.OKBtnClick(); });
     QObject::connect(U->CancelBtn, &QPushButton::clicked, d, [this] { P.CancelBtnClick(); });
     QObject::connect(U->HelpBtn, &QPushButton::clicked, d,
@@ -48,21 +38,7 @@ TPhoneEditView::TPhoneEditView(TPhoneEditDlg& presenter, QWidget* parent)
 TPhoneEditView::~TPhoneEditView() = default;
 
 void TPhoneEditView::Fill() {
-    Show(U->PhoneTitle, P.PhoneTitle);
-    Show(U->PhoneNum, P.PhoneNumMask, P.PhoneNum);
-    Select(U->PhoneFmt, P.PhoneFmt);
-    U->PhoneFmt->setVisible(P.PhoneFmtVisible);
-    U->PhoneFmtLabel->setVisible(P.PhoneFmtVisible);
-    Show(U->Extension, P.Extension);
-    Show(U->PhoneComment, P.PhoneComment);
-}
-
-void TPhoneEditView::Store() {
-    Take(P.PhoneTitle, U->PhoneTitle);
-    Take(P.PhoneNum, U->PhoneNum);
-    P.PhoneFmt = U->PhoneFmt->currentIndex();
-    Take(P.Extension, U->Extension);
-    Take(P.PhoneComment, U->PhoneComment);
+    Fields.Fill();
 }
 
 void RegisterPhoneEditView() {

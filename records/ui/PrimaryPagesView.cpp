@@ -2,9 +2,10 @@
 
 #include "platform/ui/CategoryPicture.h"
 #include "platform/ui/HelpLauncher.h"
+#include "platform/ui/QtText.h"
 #include "records/PrimaryPagesDlg.h"
+#include "records/ui/MaskEdit.h"
 #include "records/ui/PrimaryPagesWidget.h"
-#include "records/ui/ViewFields.h"
 #include "ui_PrimaryPages.h"
 
 #include <QPointer>
@@ -12,14 +13,8 @@
 #include <QTabBar>
 #include <algorithm>
 
-using namespace viewfields;
-
 TPrimaryPagesView::TPrimaryPagesView(TPrimaryPagesDlg& presenter, QWidget* parent)
     : TDialogView(presenter, new QDialog(parent)), P(presenter) {}
-
-void TPrimaryPagesView::Edited() {
-    if (!Filling()) Store();
-}
 
 void TPrimaryPagesView::Bind(const TShared& shared, const std::vector<QWidget*>& upper) {
     W = shared;
@@ -29,18 +24,38 @@ void TPrimaryPagesView::Bind(const TShared& shared, const std::vector<QWidget*>&
     // Every page caption shows without scroll arrows.
     W.Pages->setMinimumWidth(std::max(480, u.PageControl1->tabBar()->sizeHint().width() + 16));
 
-    for (QLineEdit* e : {W.Title, W.Comment, u.City, u.State, u.PostCode, u.Country, u.AddrComment,
-                         static_cast<QLineEdit*>(u.PhoneNum), u.Extension, u.PhoneComment,
-                         static_cast<QLineEdit*>(u.FaxNum), u.FaxComment, u.EMailAddr,
-                         u.EMailComment, u.WebComment})
-        QObject::connect(e, &QLineEdit::textChanged, d, [this] { Edited(); });
-    QObject::connect(u.Addr, &QPlainTextEdit::textChanged, d, [this, &u] {
-        if (Filling()) return;
-        LimitLines(u.Addr, TPrimaryPagesDlg::kAddrMax);
-        Store();
-    });
-    for (QComboBox* c : {u.AddrTitle, u.PhoneTitle, u.FaxTitle, u.EMailTitle, u.WebTitle, u.Web})
-        QObject::connect(c, &QComboBox::editTextChanged, d, [this] { Edited(); });
+    TPrimaryPagesDlg& p = P;
+    Fields.Text(W.Title, p.Title);
+    Fields.Text(W.Comment, p.Comment);
+
+    Fields.Combo(u.AddrTitle, p.AddrTitle, p.AddrTitleItems);
+    Fields.Lines(u.Addr, p.Addr, TPrimaryPagesDlg::kAddrMax);
+    Fields.Text(u.City, p.City);
+    Fields.Text(u.State, p.State);
+    Fields.Text(u.PostCode, p.PostCode);
+    Fields.Text(u.Country, p.Country);
+    Fields.Text(u.AddrComment, p.AddrComment);
+
+    Fields.Combo(u.PhoneTitle, p.PhoneTitle, p.PhoneTitleItems);
+    BindMasked(Fields, u.PhoneNum, p.PhoneNumMask, p.PhoneNum);
+    Fields.Text(u.Extension, p.Extension);
+    Fields.Index(u.PhoneFmt, p.PhoneFmt, [this] { FormatChanged("PhoneFmt"); });
+    Fields.Visible({u.PhoneFmt, u.PhoneFmtLabel}, p.PhoneFmtVisible);
+    Fields.Text(u.PhoneComment, p.PhoneComment);
+
+    Fields.Combo(u.FaxTitle, p.FaxTitle, p.FaxTitleItems);
+    BindMasked(Fields, u.FaxNum, p.FaxNumMask, p.FaxNum);
+    Fields.Index(u.FaxFmt, p.FaxFmt, [this] { FormatChanged("FaxFmt"); });
+    Fields.Visible({u.FaxFmt, u.FaxFmtLabel}, p.FaxFmtVisible);
+    Fields.Text(u.FaxComment, p.FaxComment);
+
+    Fields.Combo(u.EMailTitle, p.EMailTitle, p.EMailTitleItems);
+    Fields.Text(u.EMailAddr, p.EMailAddr);
+    Fields.Text(u.EMailComment, p.EMailComment);
+
+    Fields.Combo(u.WebTitle, p.WebTitle, p.WebTitleItems);
+    Fields.Combo(u.Web, p.Web, p.WebItems);
+    Fields.Text(u.WebComment, p.WebComment);
 
     // Picking an entry of a page's title list loads that item into the page;
     // typing a title does not.
@@ -54,36 +69,16 @@ void TPrimaryPagesView::Bind(const TShared& shared, const std::vector<QWidget*>&
                                TitleList{u.EMailTitle, &TPrimaryPagesDlg::EMailTitleClick},
                                TitleList{u.WebTitle, &TPrimaryPagesDlg::WebTitleClick}}) {
         auto click = t.Click;
-        QObject::connect(t.Box, &QComboBox::activated, d, [this, click] {
-            if (Filling()) return;
-            Store();
-            (P.*click)();
-        });
-    }
-    for (QComboBox* f : {u.PhoneFmt, u.FaxFmt}) {
-        std::string sender = ToStored(f->objectName());
-        QObject::connect(f, &QComboBox::currentIndexChanged, d, [this, sender] {
-            if (Filling()) return;
-            Store();
-            FormatChanged(sender);
-        });
+        QObject::connect(t.Box, &QComboBox::activated, d, [this, click] { (P.*click)(); });
     }
     // Text the format cannot hold switches the page to "Free Format".
-    QObject::connect(u.PhoneNum, &TMaskEdit::MaskDropped, d, [this, &u] {
-        if (Filling()) return;
-        Store();
-        P.PhoneNumUnfit(Text(u.PhoneNum));
-    });
-    QObject::connect(u.FaxNum, &TMaskEdit::MaskDropped, d, [this, &u] {
-        if (Filling()) return;
-        Store();
-        P.FaxNumUnfit(Text(u.FaxNum));
-    });
+    QObject::connect(u.PhoneNum, &TMaskEdit::MaskDropped, d,
+                     [this, &u] { P.PhoneNumUnfit(ToStored(u.PhoneNum->text())); });
+    QObject::connect(u.FaxNum, &TMaskEdit::MaskDropped, d,
+                     [this, &u] { P.FaxNumUnfit(ToStored(u.FaxNum->text())); });
 
-    QObject::connect(W.CatSelect, &TCategoryPicture::Picked, d, [this](const TScreenPoint& at) {
-        Store();
-        P.CatSelectClick(at);
-    });
+    QObject::connect(W.CatSelect, &TCategoryPicture::Picked, d,
+                     [this](const TScreenPoint& at) { P.CatSelectClick(at); });
     QObject::connect(W.OKBtn, &QPushButton::clicked, d, [this] { P.OKBtnClick(); });
     QObject::connect(W.CancelBtn, &QPushButton::clicked, d, [this] { P.CancelBtnClick(); });
     if (!P.OnHelp) {
@@ -115,71 +110,5 @@ TModalResult TPrimaryPagesView::ShowModal() {
 }
 
 void TPrimaryPagesView::Fill() {
-    Ui::PrimaryPages& u = W.Pages->Pages();
-    Show(W.Title, P.Title);
-    Show(W.Comment, P.Comment);
-
-    Show(u.AddrTitle, P.AddrTitleItems, P.AddrTitle);
-    Show(u.Addr, P.Addr);
-    Show(u.City, P.City);
-    Show(u.State, P.State);
-    Show(u.PostCode, P.PostCode);
-    Show(u.Country, P.Country);
-    Show(u.AddrComment, P.AddrComment);
-
-    Show(u.PhoneTitle, P.PhoneTitleItems, P.PhoneTitle);
-    Show(u.PhoneNum, P.PhoneNumMask, P.PhoneNum);
-    Show(u.Extension, P.Extension);
-    Select(u.PhoneFmt, P.PhoneFmt);
-    u.PhoneFmt->setVisible(P.PhoneFmtVisible);
-    u.PhoneFmtLabel->setVisible(P.PhoneFmtVisible);
-    Show(u.PhoneComment, P.PhoneComment);
-
-    Show(u.FaxTitle, P.FaxTitleItems, P.FaxTitle);
-    Show(u.FaxNum, P.FaxNumMask, P.FaxNum);
-    Select(u.FaxFmt, P.FaxFmt);
-    u.FaxFmt->setVisible(P.FaxFmtVisible);
-    u.FaxFmtLabel->setVisible(P.FaxFmtVisible);
-    Show(u.FaxComment, P.FaxComment);
-
-    Show(u.EMailTitle, P.EMailTitleItems, P.EMailTitle);
-    Show(u.EMailAddr, P.EMailAddr);
-    Show(u.EMailComment, P.EMailComment);
-
-    Show(u.WebTitle, P.WebTitleItems, P.WebTitle);
-    Show(u.Web, P.WebItems, P.Web);
-    Show(u.WebComment, P.WebComment);
-}
-
-void TPrimaryPagesView::Store() {
-    Ui::PrimaryPages& u = W.Pages->Pages();
-    Take(P.Title, W.Title);
-    Take(P.Comment, W.Comment);
-
-    Take(P.AddrTitle, u.AddrTitle);
-    Take(P.Addr, u.Addr);
-    Take(P.City, u.City);
-    Take(P.State, u.State);
-    Take(P.PostCode, u.PostCode);
-    Take(P.Country, u.Country);
-    Take(P.AddrComment, u.AddrComment);
-
-    Take(P.PhoneTitle, u.PhoneTitle);
-    Take(P.PhoneNum, u.PhoneNum);
-    Take(P.Extension, u.Extension);
-    P.PhoneFmt = u.PhoneFmt->currentIndex();
-    Take(P.PhoneComment, u.PhoneComment);
-
-    Take(P.FaxTitle, u.FaxTitle);
-    Take(P.FaxNum, u.FaxNum);
-    P.FaxFmt = u.FaxFmt->currentIndex();
-    Take(P.FaxComment, u.FaxComment);
-
-    Take(P.EMailTitle, u.EMailTitle);
-    Take(P.EMailAddr, u.EMailAddr);
-    Take(P.EMailComment, u.EMailComment);
-
-    Take(P.WebTitle, u.WebTitle);
-    Take(P.Web, u.Web);
-    Take(P.WebComment, u.WebComment);
+    Fields.Fill();
 }

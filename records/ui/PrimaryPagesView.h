@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/DialogView.h"
+#include "platform/ui/FieldBinder.h"
 
 #include <string>
 #include <vector>
@@ -37,12 +38,12 @@ protected:
     void Bind(const TShared& shared, const std::vector<QWidget*>& upper);
 
     void Fill() override;
-    void Store() override;
-    // Stores the fields after a widget changed (not while filling).
-    void Edited();
 
     // The format list named sender changed.
     virtual void FormatChanged(const std::string& sender) = 0;
+
+    // The shared fields after Bind; a derived view adds its own.
+    TFieldBinder Fields;
 
 private:
     TPrimaryPagesDlg& P;

@@ -1,38 +1,33 @@
 #include "shell/ui/MainWindow.h"
 
-#include "platform/Settings.h"
-#include "platform/ui/HelpLauncher.h"
 #include "platform/ui/IconImages.h"
 #include "platform/ui/QtText.h"
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
+#include "shell/ui/FindFilter.h"
 #include "shell/ui/FittedLabel.h"
 #include "shell/ui/ItemImages.h"
 #include "shell/ui/ItemListModel.h"
+#include "shell/ui/ItemListPane.h"
+#include "shell/ui/MainCommands.h"
 #include "shell/ui/ProgressWindow.h"
+#include "shell/ui/SyncGuard.h"
 #include "store/TreeNode.h"
 #include "store/TreeNodes.h"
 #include "store/ui/TreeModel.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QToolBar>
 #include <QUrl>
 
 namespace {
@@ -42,19 +37,6 @@ constexpr const char* kPaneMime = "application/x-merrowin-pane";
 QByteArray PaneName(TPane pane) {
     return pane == TPane::Folders ? "Folders" : "MainItems";
 }
-
-// RAII for the window's own changes to its views, which must not be reported
-// back to the presenter as user actions.
-class TSyncGuard {
-public:
-    explicit TSyncGuard(int& count) : FCount(count) { ++FCount; }
-    ~TSyncGuard() { --FCount; }
-    TSyncGuard(const TSyncGuard&) = delete;
-    TSyncGuard& operator=(const TSyncGuard&) = delete;
-
-private:
-    int& FCount;
-};
 } // namespace
 
 TMainWindow::TMainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form) {
@@ -62,15 +44,12 @@ TMainWindow::TMainWindow(TMainForm& form, QWidget* parent) : QMainWindow(parent)
     setWindowTitle("Merrowin:");
     setWindowIcon(AppIcon());
     resize(640, 480);
-    FSearchTime.setSingleShot(true);
-    FSearchTime.setInterval(1000);
-    connect(&FSearchTime, &QTimer::timeout, this, &TMainWindow::FindTimerFired);
     FProgress = new TProgressWindow(FForm.Progress, this);
+    FFindFilter = new TFindFilter(FForm, this);
+    FCommands = new TMainCommands(FForm, *this, FEnding);
     BuildPanes();
-    BuildActions();
-    BuildMenus();
-    BuildToolbars();
-    BuildStatusBar();
+    FCommands->Build([this] { emit ExitRequested(); }, FFindFilter->FindEdit());
+    ApplyViewStyle();
     FForm.SetView(this);
 }
 
@@ -80,7 +59,6 @@ TMainWindow::~TMainWindow() {
 
 void TMainWindow::BuildPanes() {
     FTreeModel = new TTreeModel(FForm.Folders, this);
-    FListModel = new TItemListModel(FForm, this);
 
     FTree = new TFolderTreeView(TPane::Folders, *this);
     FTree->setObjectName("Folders");
@@ -119,75 +97,16 @@ void TMainWindow::BuildPanes() {
             &TMainWindow::HoldTreePlace);
     connect(FTreeModel, &QAbstractItemModel::layoutChanged, this, &TMainWindow::RestoreTreePlace);
 
-    FFilterList = new QListWidget;
-    FFilterList->setObjectName("FilterListBox");
-    FFilterList->setFrameShape(QFrame::NoFrame);
-    connect(FFilterList, &QListWidget::itemChanged, this, &TMainWindow::FilterItemChanged);
-
     FLeftStack = new QStackedWidget;
     FLeftStack->addWidget(FTree);
-    FLeftStack->addWidget(FFilterList);
+    FLeftStack->addWidget(FFindFilter->FilterList());
     FLeftStack->setMinimumWidth(1); // the alternate setup narrows it to one pixel
-
-    auto commitRow = [this](const QModelIndex& index, const QString& text) {
-        int row = index.row();
-        TKexObject* data = row < static_cast<int>(FForm.MainItems.size())
-                               ? FForm.MainItems[static_cast<size_t>(row)].Data
-                               : nullptr;
-        QMetaObject::invokeMethod(
-            this,
-            [this, row, data, text] {
-                // The rows may have been refilled meanwhile: find the record again.
-                int at = -1;
-                for (size_t i = 0; i < FForm.MainItems.size() && at < 0; ++i)
-                    if (data ? FForm.MainItems[i].Data == data : static_cast<int>(i) == row)
-                        at = static_cast<int>(i);
-                if (at >= 0) Guarded([&] { FForm.MainItemsEdited(at, ToStored(text)); });
-            },
-            Qt::QueuedConnection);
-    };
-
-    FIconView = new TItemIconView(TPane::MainItems, *this);
-    FIconView->setObjectName("MainItems");
-    FIconView->setModel(FListModel);
-    FIconView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FIconView->setItemDelegate(new TPaneDelegate(commitRow, false, FIconView));
-    FIconView->setResizeMode(QListView::Adjust);
-    FIconView->setUniformItemSizes(false);
-    FIconView->setWordWrap(true);
-
-    FDetailsView = new TItemDetailsView(TPane::MainItems, *this);
-    FDetailsView->setObjectName("MainItemsDetails");
-    FDetailsView->setModel(FListModel);
-    FDetailsView->setSelectionModel(FIconView->selectionModel());
-    FDetailsView->setRootIsDecorated(false);
-    FDetailsView->setItemsExpandable(false);
-    FDetailsView->setAllColumnsShowFocus(true);
-    FDetailsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FDetailsView->setItemDelegate(new TPaneDelegate(commitRow, false, FDetailsView));
-    FDetailsView->header()->setStretchLastSection(false);
-    FDetailsView->header()->setSectionsMovable(false);
-    FDetailsView->setIconSize(QSize(16, 16));
-
-    for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(FIconView),
-                                 static_cast<QAbstractItemView*>(FDetailsView)}) {
-        v->setFrameShape(QFrame::NoFrame);
-        connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-            int row = index.row();
-            Guarded([this, row] { FForm.MainItemsDblClick(row); });
-        });
-    }
-    connect(FIconView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TMainWindow::ListSelectionEdited);
-
-    FListStack = new QStackedWidget;
-    FListStack->addWidget(FIconView);
-    FListStack->addWidget(FDetailsView);
 
     FSplitter = new QSplitter(Qt::Horizontal);
     FSplitter->setObjectName("WinSplitterPanel");
     FSplitter->addWidget(FLeftStack);
-    FSplitter->addWidget(FListStack);
+    FList = new TItemListPane(FForm, *this, FSyncing);
+    FSplitter->addWidget(FList);
     FSplitter->setStretchFactor(0, 0);
     FSplitter->setStretchFactor(1, 1);
     FSplitter->setCollapsible(0, true);
@@ -197,29 +116,14 @@ void TMainWindow::BuildPanes() {
     setCentralWidget(FSplitter);
 
     FTree->expand(FTreeModel->index(0, 0));
-    ApplyViewStyle();
-}
-
-void TMainWindow::FillFilterList() {
-    TSyncGuard guard(FSyncing);
-    FFilterList->clear();
-    for (const auto& entry : FForm.FilterListBox) {
-        auto* item = new QListWidgetItem(FromStored(entry.Name), FFilterList);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(entry.Checked ? Qt::Checked : Qt::Unchecked);
-    }
 }
 
 void TMainWindow::CategoryNamesChanged() {
-    // The names change in place: the list keeps its scroll place and checks.
-    TSyncGuard guard(FSyncing);
-    for (int i = 0; i < FFilterList->count() && i < static_cast<int>(FForm.FilterListBox.size());
-         ++i)
-        FFilterList->item(i)->setText(FromStored(FForm.FilterListBox[static_cast<size_t>(i)].Name));
+    FFindFilter->RenameCategories();
 }
 
 void TMainWindow::Loaded() {
-    FillFilterList();
+    FFindFilter->FillFilterList();
     ToolsChanged();
     FTree->expand(FTreeModel->index(0, 0));
     TreeSelectionChanged(FForm.Selected);
@@ -236,24 +140,6 @@ void TMainWindow::TreeCurrentChanged(const QModelIndex& current) {
     TTreeNode* node = FTreeModel->NodeAt(current);
     if (!node || node == FForm.Selected) return;
     Guarded([&] { FForm.FoldersChange(node); });
-}
-
-void TMainWindow::ListSelectionEdited(const QItemSelection& selected,
-                                      const QItemSelection& deselected) {
-    if (FSyncing) return;
-    // Rows appear once per column in the details view's selection.
-    for (const QModelIndex& i : deselected.indexes())
-        if (i.column() == 0) FForm.SetRowSelected(i.row(), false);
-    for (const QModelIndex& i : selected.indexes())
-        if (i.column() == 0) FForm.SetRowSelected(i.row(), true);
-}
-
-void TMainWindow::FilterItemChanged(QListWidgetItem* item) {
-    if (FSyncing) return;
-    int row = FFilterList->row(item);
-    if (row < 0 || row >= static_cast<int>(FForm.FilterListBox.size())) return;
-    FForm.FilterListBox[static_cast<size_t>(row)].Checked = item->checkState() == Qt::Checked;
-    Guarded([this] { FForm.FilterListBoxClick(); });
 }
 
 void TMainWindow::SplitterMoved(int pos) {
@@ -295,7 +181,7 @@ void TMainWindow::OpenPopupFromKeyboard(TPane pane) {
     QAbstractItemView* view =
         pane == TPane::Folders ? static_cast<QAbstractItemView*>(FTree) : ActiveListView();
     QModelIndex at = pane == TPane::Folders ? FTree->currentIndex()
-                                            : FListModel->index(FForm.FirstSelectedRow(), 0);
+                                            : FList->Model()->index(FForm.FirstSelectedRow(), 0);
     // The menu opens beside the entry it is for, as a right click there would.
     QPoint local(0, 0);
     if (at.isValid()) {
@@ -308,7 +194,7 @@ void TMainWindow::OpenPopupFromKeyboard(TPane pane) {
 
 void TMainWindow::PaneContextMenu(TPane pane, const QPoint& globalPos, const QModelIndex& at) {
     // The desktop may follow the Menu key with a request of its own.
-    if (FListPopup->isVisible()) return;
+    if (ListPopup()->isVisible()) return;
     bool open = false;
     Guarded([&] {
         open = pane == TPane::Folders ? FForm.FoldersRightClick(FTreeModel->NodeAt(at))
@@ -316,16 +202,11 @@ void TMainWindow::PaneContextMenu(TPane pane, const QPoint& globalPos, const QMo
     });
     if (!open) return;
     PreparePopup();
-    FListPopup->popup(globalPos);
+    ListPopup()->popup(globalPos);
 }
 
 void TMainWindow::PreparePopup() {
-    TItemPopup popup = FForm.ListPopupPopup();
-    static const char* const names[pePopupEntryCount] = {
-        "ListPaneOpen",   "ListPaneMail",    "ListPaneFax",   "ListPaneDial",
-        "ListPaneBrowse", "ListPaneAdvance", "ListPaneLaunch"};
-    for (int e = 0; e < pePopupEntryCount; ++e)
-        if (QAction* a = Command(names[e])) a->setVisible(popup.IsVisible(TPopupEntry(e)));
+    FCommands->PreparePopup(FForm.ListPopupPopup());
 }
 
 void TMainWindow::PaneStartDrag(TPane pane) {
@@ -420,55 +301,19 @@ void TMainWindow::BeginEditNode(TTreeNode* node) {
 }
 
 void TMainWindow::BeginEditRow(int row) {
-    QAbstractItemView* view = ActiveListView();
-    QModelIndex index = FListModel->index(row, 0);
-    if (!index.isValid()) return;
-    view->scrollTo(index);
-    view->setFocus();
-    view->edit(index);
+    FList->BeginEditRow(row);
 }
 
 void TMainWindow::ListChanged() {
-    // A refill in place (a rename, an edit, a paste, a delete) keeps the list
-    // where it was; the rows of another node start at the top.
-    QAbstractItemView* view = ActiveListView();
-    const std::vector<const TKexObject*> before = FListModel->Records();
-    const int h = view->horizontalScrollBar()->value();
-    const int v = view->verticalScrollBar()->value();
-    {
-        TSyncGuard guard(FSyncing);
-        FListModel->Reset();
-    }
-    ListSelectionChanged();
-    if (FListModel->StillShowsAnyOf(before)) {
-        view->doItemsLayout();
-        view->horizontalScrollBar()->setValue(h);
-        view->verticalScrollBar()->setValue(v);
-    } else {
-        view->scrollToTop();
-        view->horizontalScrollBar()->setValue(0);
-    }
+    FList->RowsChanged();
 }
 
 void TMainWindow::ListSelectionChanged() {
-    TSyncGuard guard(FSyncing);
-    QItemSelection selection;
-    int current = -1;
-    for (size_t i = 0; i < FForm.MainItems.size(); ++i) {
-        if (!FForm.MainItems[i].Selected) continue;
-        int r = static_cast<int>(i);
-        selection.select(FListModel->index(r, 0), FListModel->index(r, 2));
-        if (current < 0) current = r;
-    }
-    QItemSelectionModel* sel = FIconView->selectionModel();
-    sel->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (current >= 0)
-        sel->setCurrentIndex(FListModel->index(current, 0), QItemSelectionModel::NoUpdate);
+    FList->ShowSelection();
 }
 
 void TMainWindow::ScrollToRow(int row) {
-    QModelIndex index = FListModel->index(row, 0);
-    if (index.isValid()) ActiveListView()->scrollTo(index);
+    FList->ScrollToRow(row);
 }
 
 void TMainWindow::FocusPane(TPane pane) {
@@ -490,16 +335,16 @@ void TMainWindow::RestoreTreePlace() {
 
 void TMainWindow::StatusChanged() {
     for (int i = 0; i < 3; ++i)
-        FPanels[i]->setText(FromStored(FForm.StatusPanels[i]));
+        FCommands->Panel(i)->setText(FromStored(FForm.StatusPanels[i]));
     emit TrayToolTipChanged();
 }
 
 void TMainWindow::FilterModeChanged() {
     TSyncGuard guard(FSyncing);
     bool on = FForm.Filter.FilterMode();
-    FLeftStack->setCurrentWidget(on ? static_cast<QWidget*>(FFilterList) : FTree);
+    FLeftStack->setCurrentWidget(on ? static_cast<QWidget*>(FFindFilter->FilterList()) : FTree);
     ApplyLeftWidth();
-    SyncFilterButtons();
+    FCommands->ShowFilterButtons();
 }
 
 void TMainWindow::ViewStyleChanged() {
@@ -511,51 +356,20 @@ void TMainWindow::ProgressChanged() {
 }
 
 QAbstractItemView* TMainWindow::ActiveListView() const {
-    return FForm.ViewStyle == 4 ? static_cast<QAbstractItemView*>(FDetailsView)
-                                : static_cast<QAbstractItemView*>(FIconView);
+    return FList->ActiveView();
+}
+
+QAction* TMainWindow::Command(const std::string& name) const {
+    return FCommands->Command(name);
+}
+
+QMenu* TMainWindow::ListPopup() const {
+    return FCommands->ListPopup();
 }
 
 void TMainWindow::ApplyViewStyle() {
-    TSyncGuard guard(FSyncing);
-    int style = FForm.ViewStyle;
-    bool hadFocus = FIconView->hasFocus() || FDetailsView->hasFocus();
-    switch (style) {
-    case 1:
-        FIconView->setViewMode(QListView::IconMode);
-        FIconView->setIconSize(QSize(32, 32));
-        FIconView->setGridSize(QSize(88, 64));
-        FIconView->setFlow(QListView::LeftToRight);
-        FIconView->setWrapping(true);
-        FIconView->setMovement(QListView::Static);
-        break;
-    case 2:
-        FIconView->setViewMode(QListView::ListMode);
-        FIconView->setIconSize(QSize(16, 16));
-        FIconView->setGridSize(QSize(150, 20));
-        FIconView->setFlow(QListView::LeftToRight);
-        FIconView->setWrapping(true);
-        break;
-    case 3:
-        FIconView->setViewMode(QListView::ListMode);
-        FIconView->setIconSize(QSize(16, 16));
-        FIconView->setGridSize(QSize());
-        FIconView->setFlow(QListView::TopToBottom);
-        FIconView->setWrapping(true);
-        break;
-    default:
-        break;
-    }
-    // A list view's mode and movement switch its drag and drop off again.
-    FIconView->setDragEnabled(true);
-    FIconView->viewport()->setAcceptDrops(true);
-    FListStack->setCurrentWidget(ActiveListView());
-    if (hadFocus) ActiveListView()->setFocus();
-    // Both the menu's radio items and the buttons follow.
-    for (QActionGroup* group : {FViewMenuGroup, FViewButtonGroup}) {
-        if (!group) continue;
-        for (QAction* a : group->actions())
-            a->setChecked(a->data().toInt() == style);
-    }
+    FList->ApplyViewStyle();
+    FCommands->ShowViewStyle(FForm.ViewStyle);
 }
 
 void TMainWindow::ApplyLeftWidth() {
@@ -577,7 +391,7 @@ TWinSetup TMainWindow::GetSetup() const {
     s.Split = FSplitter->isVisible() ? FSplitter->sizes().value(0) : left;
     s.Style = FForm.ViewStyle;
     for (int i = 0; i < 3; ++i)
-        s.ColPos[i] = FDetailsView->header()->sectionSize(i);
+        s.ColPos[i] = FList->DetailsHeader()->sectionSize(i);
     return s;
 }
 
@@ -597,7 +411,7 @@ void TMainWindow::ApplySetup(const TWinSetup& wanted) {
     }
     ApplyLeftWidth();
     for (int i = 0; i < 3; ++i)
-        FDetailsView->header()->resizeSection(i, setup.ColPos[i]);
+        FList->DetailsHeader()->resizeSection(i, setup.ColPos[i]);
 }
 
 void TMainWindow::ShowMainWindow() {
@@ -615,7 +429,7 @@ bool TMainWindow::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
         // Hints go to the first status panel, not over the whole bar.
         FForm.StatusPanels[0] = ToStored(static_cast<QStatusTipEvent*>(e)->tip());
-        FPanels[0]->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        FCommands->Panel(0)->setText(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
@@ -646,10 +460,18 @@ void TMainWindow::FirstShow() {
         FForm.OpenCommandLine(FCommandLine);
         FForm.TipBar.Start();
     });
-    ShowTip();
+    FCommands->ShowTip();
 }
 
 void TMainWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     if (!isVisible()) ApplyLeftWidth();
+}
+
+void TMainWindow::SaveBars(ISettings& settings) const {
+    FCommands->SaveBars(settings);
+}
+
+void TMainWindow::RestoreBars(const ISettings& settings) {
+    FCommands->RestoreBars(settings);
 }

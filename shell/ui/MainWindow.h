@@ -5,32 +5,26 @@
 
 #include <QMainWindow>
 #include <QPersistentModelIndex>
-#include <QTimer>
-#include <map>
 #include <string>
 
 class TMainForm;
 class TTreeModel;
-class TItemListModel;
 class TProgressWindow;
-class TFittedLabel;
+class TMainCommands;
+class TFindFilter;
+class TItemListPane;
 class ISettings;
 class QAction;
-class QActionGroup;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
 class QSplitter;
 class QStackedWidget;
-class QToolBar;
-class QItemSelection;
 class QKeyEvent;
 
 // The main window "Merrowin:": the folder tree and the item list with their
 // menus, toolbars and status bar, over the TMainForm presenter. It shows what
-// the presenter holds and hands every user action to it.
+// the presenter holds and hands every user action to it. The commands
+// (TMainCommands), the find box and filter list (TFindFilter) and the item
+// list's views (TItemListPane) are parts of their own.
 class TMainWindow : public QMainWindow, public IMainFormView, private IPaneHost {
     Q_OBJECT
 public:
@@ -51,7 +45,7 @@ public:
 
     // The named command (its control name, e.g. "Save1", "CutBtn"), or null.
     QAction* Command(const std::string& name) const;
-    QMenu* ListPopup() const { return FListPopup; }
+    QMenu* ListPopup() const;
     // The item list's view that shows (icons and list, or details).
     QAbstractItemView* ActiveListView() const;
     // Prepares the popup for the current target as a right click would.
@@ -74,7 +68,7 @@ public:
     void ShowMainWindow() override;
     void ToolsChanged() override;
     void CategoryNamesChanged() override;
-    QMenu* ToolsPopup() const { return FToolsPopup; }
+    QMenu* ToolsPopup() const;
 
 signals:
     // The tool list changed: the tray's Tools menu follows.
@@ -103,22 +97,7 @@ private:
     void OpenPopupFromKeyboard(TPane pane);
 
     void BuildPanes();
-    void BuildActions();
-    void BuildMenus();
-    void BuildToolbars();
-    void BuildStatusBar();
-    QAction* MakeAction(const char* name, const QString& caption, const QString& hint,
-                        std::function<void()> handler, const QKeySequence& key = {});
-
     void TreeCurrentChanged(const QModelIndex& current);
-    void ListSelectionEdited(const QItemSelection& selected, const QItemSelection& deselected);
-    void FilterItemChanged(QListWidgetItem* item);
-    void FillFilterList();
-    void FindTextEdited(const QString& text);
-    void FindTimerFired();
-    void SyncFindTimer(bool restart);
-    void SyncFilterButtons();
-    void ShowTip();
     void ApplyLeftWidth();
     void SplitterMoved(int pos);
     void ApplyViewStyle();
@@ -129,28 +108,14 @@ private:
     void RestoreTreePlace();
 
     TMainForm& FForm;
-    QMenu* FToolsPopup = nullptr; // the toolbar's tools popup
     TTreeModel* FTreeModel = nullptr;
-    TItemListModel* FListModel = nullptr;
     TFolderTreeView* FTree = nullptr;
-    TItemIconView* FIconView = nullptr;
-    TItemDetailsView* FDetailsView = nullptr;
-    QListWidget* FFilterList = nullptr;
+    TItemListPane* FList = nullptr;
     QStackedWidget* FLeftStack = nullptr;
-    QStackedWidget* FListStack = nullptr;
     QSplitter* FSplitter = nullptr;
-    TFittedLabel* FPanels[3] = {};
-    QMenu* FListPopup = nullptr;
-    QActionGroup* FViewMenuGroup = nullptr;
-    QActionGroup* FViewButtonGroup = nullptr;
-    QToolBar* FBars[4] = {};
-    QAction* FBarItems[4] = {};
-    QAction* FStatusBarItem = nullptr;
-    QLineEdit* FFindEdit = nullptr;
-    TFittedLabel* FTipLabel = nullptr;
-    QTimer FSearchTime;
+    TMainCommands* FCommands = nullptr;
+    TFindFilter* FFindFilter = nullptr;
     TProgressWindow* FProgress = nullptr;
-    std::map<std::string, QAction*> FCommands;
     QPersistentModelIndex FTreeAnchor;
 
     std::string FCommandLine;

@@ -4,6 +4,7 @@
 #include "platform/ui/QtText.h"
 #include "shell/MainForm.h"
 #include "shell/ui/AppException.h"
+#include "shell/ui/MainCommands.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QMenu>
@@ -25,8 +26,12 @@ void FillToolsMenu(QMenu* menu, int keep, TMainForm& form) {
     }
 }
 
+QMenu* TMainWindow::ToolsPopup() const {
+    return FCommands ? FCommands->ToolsPopup() : nullptr;
+}
+
 void TMainWindow::ToolsChanged() {
     // The popup keeps "&Show Popup" and its separator.
-    if (FToolsPopup) FillToolsMenu(FToolsPopup, 2, FForm);
+    if (QMenu* popup = ToolsPopup()) FillToolsMenu(popup, 2, FForm);
     emit ToolsMenuChanged();
 }

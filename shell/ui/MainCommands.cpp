@@ -1,4 +1,5 @@
-// The main window's commands: menus, toolbars, the popup, find and tip bar.
+#include "shell/ui/MainCommands.h"
+
 #include "platform/Settings.h"
 #include "platform/ui/HelpLauncher.h"
 #include "platform/ui/IconImages.h"
@@ -8,12 +9,12 @@
 #include "shell/ui/AppException.h"
 #include "shell/ui/FittedLabel.h"
 #include "shell/ui/ItemImages.h"
-#include "shell/ui/MainWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -26,9 +27,19 @@ QIcon Art(const char* name) {
 }
 } // namespace
 
-QAction* TMainWindow::MakeAction(const char* name, const QString& caption, const QString& hint,
-                                 std::function<void()> handler, const QKeySequence& key) {
-    auto* a = new QAction(caption, this);
+TMainCommands::TMainCommands(TMainForm& form, QMainWindow& window, const bool& ending)
+    : QObject(&window), FForm(form), FWindow(window), FEnding(ending) {}
+
+void TMainCommands::Build(std::function<void()> exit, QLineEdit* findEdit) {
+    BuildActions(std::move(exit));
+    BuildMenus();
+    BuildToolbars(findEdit);
+    BuildStatusBar();
+}
+
+QAction* TMainCommands::MakeAction(const char* name, const QString& caption, const QString& hint,
+                                   std::function<void()> handler, const QKeySequence& key) {
+    auto* a = new QAction(caption, &FWindow);
     a->setObjectName(name);
     // A hint "Short | Long": the short part is the tooltip, the long part
     // goes to the status bar.
@@ -42,17 +53,17 @@ QAction* TMainWindow::MakeAction(const char* name, const QString& caption, const
     if (handler) connect(a, &QAction::triggered, this, [handler] { Guarded(handler); });
     // Shortcuts work wherever the action is shown, and also while it is not
     // (the popup's New items).
-    addAction(a);
+    FWindow.addAction(a);
     FCommands[name] = a;
     return a;
 }
 
-QAction* TMainWindow::Command(const std::string& name) const {
+QAction* TMainCommands::Command(const std::string& name) const {
     auto it = FCommands.find(name);
     return it == FCommands.end() ? nullptr : it->second;
 }
 
-void TMainWindow::BuildActions() {
+void TMainCommands::BuildActions(std::function<void()> exit) {
     TMainForm& f = FForm;
     // File > New, also reached from the popup.
     MakeAction(
@@ -115,7 +126,7 @@ void TMainWindow::BuildActions() {
     MakeAction("Save1", tr("&Save"), tr("Save all changes"), [&f] { f.Save1Click(); });
     MakeAction("Revert1", tr("R&evert"), tr("Revert to the last saved data"),
                [&f] { f.Revert1Click(); });
-    MakeAction("ExitItem", tr("E&xit"), tr("Exit the program"), [this] { emit ExitRequested(); });
+    MakeAction("ExitItem", tr("E&xit"), tr("Exit the program"), std::move(exit));
 
     // Edit.
     MakeAction(
@@ -147,8 +158,8 @@ void TMainWindow::BuildActions() {
                [&f] { f.ToggleMainWindowClick(); });
     MakeAction("OptionsItem", tr("&Options..."), tr("Program options"),
                [&f] { f.OptionsItemClick(); });
-    FViewMenuGroup = new QActionGroup(this);
-    FViewButtonGroup = new QActionGroup(this);
+    FViewMenuGroup = new QActionGroup(&FWindow);
+    FViewButtonGroup = new QActionGroup(&FWindow);
     static const char* const menuNames[] = {"LargeIcons", "SmallIcons", "List", "Details"};
     static const char* const buttonNames[] = {"ViewTypeBtn1", "ViewTypeBtn2", "ViewTypeBtn3",
                                               "ViewTypeBtn4"};
@@ -199,7 +210,7 @@ void TMainWindow::BuildActions() {
     a = MakeAction("PopupButton1", tr("Tools"), tr("Tools"), nullptr);
     a->setIcon(Art("tools"));
     // The tools popup: "&Show Popup" opens the Tools dialog; the tools follow.
-    FToolsPopup = new QMenu(this);
+    FToolsPopup = new QMenu(&FWindow);
     FToolsPopup->setObjectName("ToolsPopup");
     FToolsPopup->addAction(tr("&Show Popup"), this, [&f] { Guarded([&f] { f.ToolsBtnClick(); }); })
         ->setObjectName("ShowPopup1");
@@ -207,15 +218,15 @@ void TMainWindow::BuildActions() {
 
     // Help.
     MakeAction("ContentsItem", tr("&Contents"), tr("Help contents"),
-               [this] { ShowHelpTopic(0, this); });
+               [this] { ShowHelpTopic(0, &FWindow); });
     MakeAction("HelpBtn", tr("Help"), tr("Help"), [this] {
-        ShowHelpTopic(0, this);
+        ShowHelpTopic(0, &FWindow);
     })->setIcon(Art("help"));
     MakeAction(
-        "HelpTopic", tr("Help"), QString(), [this] { ShowHelpTopic(1003, this); },
+        "HelpTopic", tr("Help"), QString(), [this] { ShowHelpTopic(1003, &FWindow); },
         QKeySequence(Qt::Key_F1));
     MakeAction("AboutItem", tr("&About..."), tr("About this program"),
-               [this] { ShowAboutBox(this); });
+               [this] { ShowAboutBox(&FWindow); });
 
     // Popup.
     MakeAction("ListPaneOpen", tr("&Open"), tr("Open the selected item"),
@@ -264,7 +275,7 @@ void TMainWindow::BuildActions() {
     }
 }
 
-void TMainWindow::BuildMenus() {
+void TMainCommands::BuildMenus() {
     auto add = [this](QMenu* m, std::initializer_list<const char*> names) {
         for (const char* n : names) {
             if (!*n)
@@ -273,16 +284,16 @@ void TMainWindow::BuildMenus() {
                 m->addAction(Command(n));
         }
     };
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = FWindow.menuBar()->addMenu(tr("&File"));
     QMenu* fileNew = file->addMenu(tr("&New"));
     add(fileNew, {"NewFolder", "NewOrg", "NewTeam", "NewPerson", "NewWebsite"});
     add(file, {"", "ImportBtn", "PublishBtn", "", "Save1", "Revert1", "", "PrintBtn",
                "PrinterSetupItem", "", "ExitItem"});
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = FWindow.menuBar()->addMenu(tr("&Edit"));
     add(edit, {"CutBtn", "CopyBtn", "PasteBtn", "DeleteBtn", "", "SelectAll1", "", "FindItem"});
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* view = FWindow.menuBar()->addMenu(tr("&View"));
     const QString barCaptions[] = {tr("Tool&bar"), tr("&New Item Bar"), tr("&Find Bar"),
                                    tr("T&ip Bar")};
     static const char* const barNames[] = {"Toolbar1", "NewItemBar1", "FindBar1", "TipBar2"};
@@ -297,16 +308,16 @@ void TMainWindow::BuildMenus() {
     FStatusBarItem->setCheckable(true);
     FStatusBarItem->setChecked(true);
     connect(FStatusBarItem, &QAction::toggled, this,
-            [this](bool on) { statusBar()->setVisible(on); });
+            [this](bool on) { FWindow.statusBar()->setVisible(on); });
     view->addAction(FStatusBarItem);
     view->addSeparator();
     view->addActions(FViewMenuGroup->actions());
     add(view, {"", "ToggleMainWindow", "", "OptionsItem"});
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QMenu* help = FWindow.menuBar()->addMenu(tr("&Help"));
     add(help, {"ContentsItem", "", "AboutItem"});
 
-    FListPopup = new QMenu(this);
+    FListPopup = new QMenu(&FWindow);
     FListPopup->setObjectName("ListPopup");
     add(FListPopup, {"ListPaneOpen", "ListPaneMail", "ListPaneFax", "ListPaneDial",
                      "ListPaneBrowse", "ListPaneAdvance", "ListPaneLaunch", ""});
@@ -318,9 +329,9 @@ void TMainWindow::BuildMenus() {
     add(FListPopup, {"", "ListPaneProps"});
 }
 
-void TMainWindow::BuildToolbars() {
+void TMainCommands::BuildToolbars(QLineEdit* findEdit) {
     auto makeBar = [this](int tag, const char* name, const QString& caption) {
-        auto* bar = new QToolBar(caption, this);
+        auto* bar = new QToolBar(caption, &FWindow);
         bar->setObjectName(name);
         bar->setAllowedAreas(Qt::TopToolBarArea);
         bar->setFloatable(true);
@@ -330,7 +341,7 @@ void TMainWindow::BuildToolbars() {
         // The View menu item and the bar follow each other.
         connect(FBarItems[tag], &QAction::triggered, bar, &QWidget::setVisible);
         connect(bar, &QToolBar::visibilityChanged, this, [this, tag](bool visible) {
-            if (!FEnding && (isVisible() || !visible)) FBarItems[tag]->setChecked(visible);
+            if (!FEnding && (FWindow.isVisible() || !visible)) FBarItems[tag]->setChecked(visible);
         });
         return bar;
     };
@@ -360,13 +371,13 @@ void TMainWindow::BuildToolbars() {
         else
             tools->addAction(Command(n));
     }
-    addToolBar(Qt::TopToolBarArea, tools);
+    FWindow.addToolBar(Qt::TopToolBarArea, tools);
     if (auto* b = qobject_cast<QToolButton*>(tools->widgetForAction(Command("PopupButton1")))) {
         b->setMenu(FToolsPopup);
         b->setPopupMode(QToolButton::InstantPopup);
     }
 
-    addToolBarBreak(Qt::TopToolBarArea);
+    FWindow.addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* items = makeBar(1, "NewItemPanel", tr("New Item Bar"));
     items->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     items->setIconSize(QSize(16, 16));
@@ -378,29 +389,22 @@ void TMainWindow::BuildToolbars() {
         else
             items->addAction(Command(n));
     }
-    addToolBar(Qt::TopToolBarArea, items);
+    FWindow.addToolBar(Qt::TopToolBarArea, items);
 
-    addToolBarBreak(Qt::TopToolBarArea);
+    FWindow.addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* find = makeBar(2, "FindPanel", tr("Find"));
     auto* label = new QLabel(tr("F&ind:"));
     label->setContentsMargins(4, 0, 4, 0);
-    FFindEdit = new QLineEdit;
-    FFindEdit->setObjectName("FindEditBox");
-    FFindEdit->setStatusTip(tr("Type the title of the entry to find"));
-    FFindEdit->setToolTip(FFindEdit->statusTip());
-    FFindEdit->setFixedWidth(160);
-    FFindEdit->setClearButtonEnabled(true);
-    label->setBuddy(FFindEdit);
-    connect(FFindEdit, &QLineEdit::textChanged, this, &TMainWindow::FindTextEdited);
+    label->setBuddy(findEdit);
     find->addWidget(label);
-    find->addWidget(FFindEdit);
+    find->addWidget(findEdit);
     find->addAction(Command("UpOneBtn"));
-    addToolBar(Qt::TopToolBarArea, find);
+    FWindow.addToolBar(Qt::TopToolBarArea, find);
 
     QToolBar* tips = makeBar(3, "TipBar1", tr("Tip Bar"));
     QAction* bulb = MakeAction("TipBulb", tr("Tip"), tr("Help with Tip..."), [this] {
         int context = FForm.TipBar.HelpContext();
-        if (context > 0) ShowHelpTopic(context, this);
+        if (context > 0) ShowHelpTopic(context, &FWindow);
     });
     bulb->setIcon(Art("tip"));
     tips->addAction(bulb);
@@ -423,11 +427,11 @@ void TMainWindow::BuildToolbars() {
     next->setIcon(Art("arrow-down"));
     tips->addAction(prev);
     tips->addAction(next);
-    addToolBar(Qt::TopToolBarArea, tips);
+    FWindow.addToolBar(Qt::TopToolBarArea, tips);
     ShowTip();
 }
 
-void TMainWindow::BuildStatusBar() {
+void TMainCommands::BuildStatusBar() {
     // The panels share the bar in these proportions; a long text is cut with
     // an ellipsis inside its own panel. The count panel never gets narrower
     // than its text needs.
@@ -437,49 +441,50 @@ void TMainWindow::BuildStatusBar() {
         FPanels[i]->setObjectName(QString("StatusPanel%1").arg(i));
         FPanels[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         FPanels[i]->setContentsMargins(3, 0, 3, 0);
-        statusBar()->addWidget(FPanels[i], proportions[i]);
+        FWindow.statusBar()->addWidget(FPanels[i], proportions[i]);
     }
     const int frame = 2 * FPanels[1]->frameWidth() + 6;
     FPanels[1]->setMinimumWidth(
         FPanels[1]->fontMetrics().horizontalAdvance(QStringLiteral("00000 item(s)")) + frame);
-    statusBar()->setSizeGripEnabled(true);
+    FWindow.statusBar()->setSizeGripEnabled(true);
 }
 
-void TMainWindow::ShowTip() {
+void TMainCommands::PreparePopup(const TItemPopup& popup) {
+    static const char* const names[pePopupEntryCount] = {
+        "ListPaneOpen",   "ListPaneMail",    "ListPaneFax",   "ListPaneDial",
+        "ListPaneBrowse", "ListPaneAdvance", "ListPaneLaunch"};
+    for (int e = 0; e < pePopupEntryCount; ++e)
+        if (QAction* a = Command(names[e])) a->setVisible(popup.IsVisible(TPopupEntry(e)));
+}
+
+void TMainCommands::ShowViewStyle(int style) {
+    // Both the menu's radio items and the buttons follow.
+    for (QActionGroup* group : {FViewMenuGroup, FViewButtonGroup}) {
+        if (!group) continue;
+        for (QAction* a : group->actions())
+            a->setChecked(a->data().toInt() == style);
+    }
+}
+
+void TMainCommands::ShowTip() {
     FTipLabel->setText(FromStored(FForm.TipBar.Text()));
     if (QAction* bulb = Command("TipBulb")) bulb->setEnabled(FForm.TipBar.BulbEnabled());
 }
 
-void TMainWindow::SyncFilterButtons() {
+void TMainCommands::ShowFilterButtons() {
     Command("FilterBtn1")->setChecked(FForm.Filter.FilterBtn1Down);
     Command("FilterBtn2")->setChecked(FForm.Filter.FilterBtn2Down);
 }
 
-void TMainWindow::FindTextEdited(const QString& text) {
-    Guarded([&] { FForm.FindEditBoxChange(ToStored(text)); });
-    SyncFindTimer(true);
-}
-
-void TMainWindow::FindTimerFired() {
-    Guarded([this] { FForm.SearchTimeTimer(); });
-    SyncFindTimer(false);
-}
-
-void TMainWindow::SyncFindTimer(bool restart) {
-    if (!FForm.SearchTimeEnabled)
-        FSearchTime.stop();
-    else if (restart || !FSearchTime.isActive())
-        FSearchTime.start();
-}
-
-void TMainWindow::SaveBars(ISettings& settings) const {
-    settings.WriteString("Toolbars", "State", saveState().toBase64().toStdString());
+void TMainCommands::SaveBars(ISettings& settings) const {
+    settings.WriteString("Toolbars", "State", FWindow.saveState().toBase64().toStdString());
     settings.WriteInteger("Toolbars", "StatusBar", FStatusBarItem->isChecked() ? 1 : 0);
 }
 
-void TMainWindow::RestoreBars(const ISettings& settings) {
+void TMainCommands::RestoreBars(const ISettings& settings) {
     std::string state = settings.ReadString("Toolbars", "State", "");
-    if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    if (!state.empty())
+        FWindow.restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     for (int i = 0; i < 4; ++i)
         FBarItems[i]->setChecked(!FBars[i]->isHidden());
     FStatusBarItem->setChecked(settings.ReadInteger("Toolbars", "StatusBar", 1) != 0);
