@@ -7,6 +7,7 @@
 #include "printing/ui/ReportFormView.h"
 #include "records/ui/RecordViews.h"
 #include "reminders/ui/ReminderViews.h"
+#include "shell/ui/ShellViews.h"
 
 #include <mutex>
 
@@ -15,6 +16,7 @@ void RegisterAllViews() {
     std::call_once(once, [] {
         RegisterRecordViews();
         RegisterReminderViews();
+        RegisterShellViews();
         RegisterVCImportView();
         RegisterExportWizardView();
         RegisterImportWizardView();

@@ -14,6 +14,8 @@ public:
     virtual void ReplaceFileIcon(int index, const std::string& path) = 0;
     // Adds a program's own icon; answers its position.
     virtual int AddProgramIcon(const std::string& programPath) = 0;
+    // Replaces the image at index with the icon of another program.
+    virtual void ReplaceProgramIcon(int index, const std::string& programPath) = 0;
 };
 
 inline constexpr int kGenericDocumentImage = 13;

@@ -1,5 +1,6 @@
 #include "platform/PosixShell.h"
 
+#include "platform/DesktopEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/ViewFactory.h"
@@ -421,6 +422,24 @@ std::string TPosixShell::EndReason(const std::string& name, int waitStatus, bool
 bool TPosixShell::Open(const std::string& file, const std::string& parameters,
                        const std::string& directory, int /*showCmd*/) {
     if (file.empty()) return false;
+    if (TDesktopEntry::IsDesktopFile(file)) {
+        // A desktop entry runs its Exec line, in the folder it names, else in
+        // its program's folder; parameters follow the line's own words.
+        std::optional<TDesktopEntry> entry = TDesktopEntry::Read(file);
+        std::vector<std::string> words =
+            entry ? TDesktopEntry::ExecWords(entry->Exec) : std::vector<std::string>();
+        if (!words.empty()) {
+            for (std::string& w : SplitArguments(parameters))
+                words.push_back(std::move(w));
+            std::string folder = entry->Path;
+            if (folder.empty()) {
+                std::string program = FindProgram(words[0]);
+                size_t slash = program.find_last_of('/');
+                if (slash != std::string::npos) folder = program.substr(0, slash + 1);
+            }
+            return Start(words, folder, Purpose(file, true));
+        }
+    }
     TReport failure;
     std::string program = FindProgram(file);
     if (!program.empty()) {

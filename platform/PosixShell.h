@@ -31,7 +31,8 @@ public:
 
     // A program (a path, or a name found on PATH, of an executable regular
     // file) is started with SplitArguments(parameters) in directory (when not
-    // empty). Anything else goes to the opener. showCmd has no meaning here.
+    // empty). A desktop entry (".desktop") runs its Exec line, with the
+    // parameters after its words. Anything else goes to the opener. showCmd has no meaning here.
     // False when file is empty or the process could not be started.
     bool Open(const std::string& file, const std::string& parameters, const std::string& directory,
               int showCmd) override;

@@ -1,5 +1,6 @@
 #include "shell/MainForm.h"
 
+#include "platform/ImageList.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/TextCodec.h"
@@ -103,6 +104,8 @@ void TMainForm::Create() {
         FilterListBox.push_back({name, false});
     Filter = TFilterState{};
     FoldersWidth = WinState.Current().Split;
+    // Before the data: tool items take their icons from the tools.
+    Tools.Load(settings);
 
     TTreeNode* root = Document.Root();
 
@@ -131,7 +134,11 @@ void TMainForm::Create() {
 void TMainForm::Destroy(bool saveData) {
     if (saveData) Document.Save();
     if (FView) WinState.Get(*FView);
-    WinState.Save(Svc().UseSettings());
+    ISettings& settings = Svc().UseSettings();
+    TSettingsBatch batch(settings);
+    WinState.Save(settings);
+    Tools.Save(settings);
+    batch.Commit();
 }
 
 void TMainForm::FollowSetup() {
@@ -302,10 +309,9 @@ void TMainForm::RefreshList() {
     if (Selected) FoldersChange(Selected);
 }
 
-int TMainForm::ToolImageIndex(const std::string& /*fileName*/) const {
-    // No tools are configured yet, so every tool shows the generic document
-    // image.
-    return 13;
+int TMainForm::ToolImageIndex(const std::string& fileName) const {
+    const TToolItem* tool = Tools.Find(fileName);
+    return tool ? tool->ImageIndex() : kGenericDocumentImage;
 }
 
 // --- helpers --------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "shell/MainWinState.h"
 #include "shell/ProgressForm.h"
 #include "shell/TipList.h"
+#include "shell/ToolItems.h"
 #include "store/FilterState.h"
 #include "store/ItemPopup.h"
 #include "store/ListRow.h"
@@ -66,6 +67,7 @@ public:
     TProgressForm Progress;
     TTipBar TipBar;
     TMainWinState WinState;
+    TToolItems Tools; // the configured tools, from creation to destruction
 
     static constexpr int kToolTipMax = 62;
 
@@ -143,6 +145,11 @@ public:
     void PrinterSetupItemClick();
     // "Publish": the publishing wizard for the selected node.
     void PublishBtnClick();
+    // View > Options; the toolbar tools popup's "&Show Popup"; a tool's entry
+    // in either Tools menu (index in the tool list).
+    void OptionsItemClick();
+    void ToolsBtnClick();
+    void ToolMenuItemClick(int index);
 
     // --- find and filters -------------------------------------------------------
     void FindEditBoxChange(const std::string& text);
@@ -179,7 +186,8 @@ private:
     friend class TSelectionGuard;
 
     void NewTreeRecord(uint8_t kind, const std::string& title);
-    void NewDetailRecord(uint8_t kind, const std::string& title);
+    void NewDetailRecord(uint8_t kind, const std::string& title,
+                         const std::string& classLine = std::string());
     void SelectRootIfNone();
     void UpdateStatus();
     // The row showing the record, else the first row captioned text; -1: none.

@@ -57,11 +57,12 @@ void TMainForm::NewTreeRecord(uint8_t kind, const std::string& title) {
     SelectNewRow(c.Object);
 }
 
-void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title) {
+void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title,
+                                const std::string& classLine) {
     SelectRootIfNone();
     if (!Selected || !Selected->Data()) return;
     TTreeNode* owner = Selected;
-    TCreated c = CreateObject(kind, title, "", "", owner, "", 0);
+    TCreated c = CreateObject(kind, title, "", "", owner, classLine, 0);
     if (!c.Object->EditNew(nullptr)) {
         DeleteListItem(owner, c.Object);
         RefreshList();

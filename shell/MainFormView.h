@@ -43,4 +43,9 @@ public:
 
     // Shows the main window (from the tray, a second copy's hand-over).
     virtual void ShowMainWindow() = 0;
+
+    // The tool list changed: both Tools menus are built again.
+    virtual void ToolsChanged() {}
+    // The category names in FilterListBox were replaced.
+    virtual void CategoryNamesChanged() {}
 };

@@ -120,6 +120,12 @@ int TQtImageList::AddProgramIcon(const std::string& programPath) {
     return Add(ProgramIcon(LocalPath(programPath)));
 }
 
+void TQtImageList::ReplaceProgramIcon(int index, const std::string& programPath) {
+    if (index < kFixedImageCount || index >= Count()) return;
+    FIcons[static_cast<size_t>(index)] = ProgramIcon(LocalPath(programPath));
+    emit IconChanged(index);
+}
+
 QIcon TQtImageList::Icon(int index) const {
     if (index < 0 || index >= Count()) index = kGenericDocumentImage;
     return FIcons[static_cast<size_t>(index)];

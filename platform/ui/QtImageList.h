@@ -20,6 +20,7 @@ public:
     int AddFileIcon(const std::string& path) override;
     void ReplaceFileIcon(int index, const std::string& path) override;
     int AddProgramIcon(const std::string& programPath) override;
+    void ReplaceProgramIcon(int index, const std::string& programPath) override;
 
     int Count() const { return static_cast<int>(FIcons.size()); }
     // The image at index; an unknown index gives the generic document.

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
 TFindFilter::TFindFilter(TMainForm& form, QObject* parent)
     : QObject(parent), FForm(form), FFindEdit(new QLineEdit), FFilterList(new QListWidget) {
@@ -32,6 +33,14 @@ void TFindFilter::FillFilterList() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(entry.Checked ? Qt::Checked : Qt::Unchecked);
     }
+    FFilling = false;
+}
+
+void TFindFilter::RenameCategories() {
+    FFilling = true;
+    const int n = std::min(FFilterList->count(), static_cast<int>(FForm.FilterListBox.size()));
+    for (int i = 0; i < n; ++i)
+        FFilterList->item(i)->setText(FromStored(FForm.FilterListBox[static_cast<size_t>(i)].Name));
     FFilling = false;
 }
 

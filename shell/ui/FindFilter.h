@@ -20,6 +20,9 @@ public:
 
     // The category list as the presenter holds it.
     void FillFilterList();
+    // The presenter's category names, changed in place: the list keeps its
+    // scroll place and its checks.
+    void RenameCategories();
 
 private:
     void FindTextEdited(const QString& text);

@@ -10,6 +10,7 @@
 #include "shell/ui/AppException.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/SignalPipe.h"
+#include "shell/ui/ToolMenus.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -78,7 +79,9 @@ void TLogicForm::BuildTray() {
     // The tools come with the tool list.
     QMenu* tools = FTrayPopup->addMenu(tr("&Tools"));
     tools->setObjectName("Tools1");
-    tools->setEnabled(false);
+    FillToolsMenu(tools, 0, *FForm);
+    connect(FWindow.get(), &TMainWindow::ToolsMenuChanged, tools,
+            [this, tools] { FillToolsMenu(tools, 0, *FForm); });
     FTrayPopup
         ->addAction(tr("&Get Browser URL"), this,
                     [this] { Guarded([this] { FForm->GetUrlBtnClick(); }); })

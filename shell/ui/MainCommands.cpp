@@ -155,7 +155,8 @@ void TMainCommands::BuildActions(std::function<void()> exit) {
     MakeAction("ToggleMainWindow", tr("&Toggle Main Window"),
                tr("Switch between the two main window setups"),
                [&f] { f.ToggleMainWindowClick(); });
-    MakeAction("OptionsItem", tr("&Options..."), tr("Program options"), nullptr)->setEnabled(false);
+    MakeAction("OptionsItem", tr("&Options..."), tr("Program options"),
+               [&f] { f.OptionsItemClick(); });
     FViewMenuGroup = new QActionGroup(&FWindow);
     FViewButtonGroup = new QActionGroup(&FWindow);
     static const char* const menuNames[] = {"LargeIcons", "SmallIcons", "List", "Details"};
@@ -207,7 +208,12 @@ void TMainCommands::BuildActions(std::function<void()> exit) {
     })->setIcon(Art("up-one-level"));
     a = MakeAction("PopupButton1", tr("Tools"), tr("Tools"), nullptr);
     a->setIcon(Art("tools"));
-    a->setEnabled(false);
+    // The tools popup: "&Show Popup" opens the Tools dialog; the tools follow.
+    FToolsPopup = new QMenu(&FWindow);
+    FToolsPopup->setObjectName("ToolsPopup");
+    FToolsPopup->addAction(tr("&Show Popup"), this, [&f] { Guarded([&f] { f.ToolsBtnClick(); }); })
+        ->setObjectName("ShowPopup1");
+    FToolsPopup->addSeparator();
 
     // Help.
     MakeAction("ContentsItem", tr("&Contents"), tr("Help contents"),
@@ -365,6 +371,10 @@ void TMainCommands::BuildToolbars(QLineEdit* findEdit) {
             tools->addAction(Command(n));
     }
     FWindow.addToolBar(Qt::TopToolBarArea, tools);
+    if (auto* b = qobject_cast<QToolButton*>(tools->widgetForAction(Command("PopupButton1")))) {
+        b->setMenu(FToolsPopup);
+        b->setPopupMode(QToolButton::InstantPopup);
+    }
 
     FWindow.addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* items = makeBar(1, "NewItemPanel", tr("New Item Bar"));

@@ -33,6 +33,8 @@ public:
     // The named command (its control name, e.g. "Save1", "CutBtn"), or null.
     QAction* Command(const std::string& name) const;
     QMenu* ListPopup() const { return FListPopup; }
+    // The toolbar's tools popup: "&Show Popup", a separator, the tools.
+    QMenu* ToolsPopup() const { return FToolsPopup; }
     // Shows the popup's entries the target's kind offers.
     void PreparePopup(const TItemPopup& popup);
     TFittedLabel* Panel(int index) const { return FPanels[index]; }
@@ -59,6 +61,7 @@ private:
     const bool& FEnding;
     std::map<std::string, QAction*> FCommands;
     QMenu* FListPopup = nullptr;
+    QMenu* FToolsPopup = nullptr;
     QActionGroup* FViewMenuGroup = nullptr;
     QActionGroup* FViewButtonGroup = nullptr;
     QToolBar* FBars[4] = {};

@@ -118,8 +118,13 @@ void TMainWindow::BuildPanes() {
     FTree->expand(FTreeModel->index(0, 0));
 }
 
+void TMainWindow::CategoryNamesChanged() {
+    FFindFilter->RenameCategories();
+}
+
 void TMainWindow::Loaded() {
     FFindFilter->FillFilterList();
+    ToolsChanged();
     FTree->expand(FTreeModel->index(0, 0));
     TreeSelectionChanged(FForm.Selected);
     ListChanged();

@@ -66,8 +66,13 @@ public:
     TWinSetup GetSetup() const override;
     void ApplySetup(const TWinSetup& setup) override;
     void ShowMainWindow() override;
+    void ToolsChanged() override;
+    void CategoryNamesChanged() override;
+    QMenu* ToolsPopup() const;
 
 signals:
+    // The tool list changed: the tray's Tools menu follows.
+    void ToolsMenuChanged();
     // File > Exit: the program ends by its ordinary path.
     void ExitRequested();
     // The status or the tray tooltip text changed.

@@ -314,3 +314,27 @@ TEST(PosixShell, WithoutAReporterTheServicesMessageBoxTellsAndWithoutAWatcherNot
 }
 
 } // namespace
+
+namespace {
+
+TEST(PosixShell, DesktopEntryRunsItsExecLineWithoutAShellInItsProgramsFolder) {
+    TTempDir tmp;
+    std::string recorder = MakeRecorder(tmp, "record");
+    std::string entry = tmp.File("Recorder.desktop");
+    WriteText(entry, "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" + recorder +
+                         "\" --from-entry %F \"$(touch pwned)\"\n");
+    TPosixShell shell;
+    ASSERT_TRUE(shell.Open(entry, "'x y' ;z", tmp.File("elsewhere"), 1));
+    EXPECT_EQ(Recorded(recorder),
+              tmp.Path() + "\n/dev/null\n[--from-entry]\n[$(touch pwned)]\n[x y]\n[;z]\n");
+
+    // The folder the entry names wins.
+    std::string work = tmp.File("work");
+    fs::create_directory(work);
+    WriteText(entry, "[Desktop Entry]\nExec=" + recorder + "\nPath=" + work + "\n");
+    ASSERT_TRUE(shell.Open(entry, "", "", 1));
+    EXPECT_EQ(Recorded(recorder), work + "\n/dev/null\n");
+    EXPECT_EQ(FilesIn(tmp.Path()), (Words{"Recorder.desktop", "record", "work"}));
+}
+
+} // namespace

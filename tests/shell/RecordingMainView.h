@@ -26,6 +26,8 @@ public:
         ++Applied;
     }
     void ShowMainWindow() override { ++Shown; }
+    void ToolsChanged() override { ++ToolMenuBuilds; }
+    void CategoryNamesChanged() override { ++NameChanges; }
 
     TWinSetup Window;
     std::vector<TTreeNode*> SelectedNodes;
@@ -34,5 +36,6 @@ public:
     std::vector<int> Scrolled;
     std::vector<TPane> Focused;
     int ListChanges = 0, SelectionChanges = 0, StatusChanges = 0, FilterChanges = 0,
-        StyleChanges = 0, ProgressChanges = 0, Applied = 0, Shown = 0;
+        StyleChanges = 0, ProgressChanges = 0, Applied = 0, Shown = 0, ToolMenuBuilds = 0,
+        NameChanges = 0;
 };

@@ -163,6 +163,9 @@ public:
         Added.push_back(path);
         return Next++;
     }
+    void ReplaceProgramIcon(int index, const std::string& path) override {
+        Replaced.push_back({index, path});
+    }
     int Next = 14;
     std::vector<std::string> Added;
     std::vector<std::pair<int, std::string>> Replaced;

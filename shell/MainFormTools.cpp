@@ -1,0 +1,60 @@
+// The options dialog, the Tools dialog and the Tools menus' entries.
+
+#include "comm/BrowserSettings.h"
+#include "platform/BrowserLink.h"
+#include "platform/Services.h"
+#include "platform/Settings.h"
+#include "shell/MainForm.h"
+#include "shell/OptionPages.h"
+#include "shell/ToolsDlg.h"
+#include "store/KexObject.h"
+
+#include <exception>
+
+void TMainForm::OptionsItemClick() {
+    TOptionPages dlg(Tools);
+    dlg.FormCreate();
+    for (const TFilterEntry& entry : FilterListBox)
+        dlg.CatList.push_back(entry.Name);
+    const TModalResult result = dlg.ShowModal();
+
+    // The settings and the tools go into "kex.ini" at once, in one write, so
+    // that a tool added here is not lost when the run ends badly. What the
+    // dialog changed takes effect even when that write fails.
+    std::exception_ptr failed;
+    try {
+        ISettings& settings = Svc().UseSettings();
+        TSettingsBatch batch(settings);
+        dlg.FormClose(result);
+        Tools.Save(settings);
+        batch.Commit();
+    } catch (...) {
+        failed = std::current_exception();
+    }
+    if (result == mrOk) {
+        TBrowserSettings browser;
+        browser.Name = TBrowserSettings::NameFromSetting(dlg.DDE);
+        browser.Path = TBrowserSettings::PathFromSetting(dlg.Path);
+        browser.ApplyTo(Svc().UseBrowser());
+        // The check marks stay with their categories: the filter in force
+        // keeps showing which ones it uses.
+        for (size_t n = 0; n < FilterListBox.size() && n < dlg.CatList.size(); ++n)
+            FilterListBox[n].Name = dlg.CatList[n];
+        if (FView) FView->CategoryNamesChanged();
+    }
+    if (FView) FView->ToolsChanged();
+    if (failed) std::rethrow_exception(failed);
+}
+
+void TMainForm::ToolsBtnClick() {
+    TToolsDlg dlg(Tools);
+    dlg.FormCreate();
+    if (dlg.ShowModal() != mrYes || !dlg.Chosen()) return;
+    const TToolItem& tool = *dlg.Chosen();
+    NewDetailRecord(kindTool, "New " + tool.Description,
+                    "{Tool}" + tool.FileName() + "~~" + tool.Arguments);
+}
+
+void TMainForm::ToolMenuItemClick(int index) {
+    if (const TToolItem* tool = Tools.Item(index)) tool->Start();
+}

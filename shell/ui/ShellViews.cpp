@@ -1,0 +1,6 @@
+#include "shell/ui/ShellViews.h"
+
+void RegisterShellViews() {
+    RegisterOptionPagesView();
+    RegisterToolsDlgView();
+}
