@@ -6,10 +6,12 @@
 #include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace fileio {
 
@@ -178,22 +180,73 @@ private:
     Fd FFd;
 };
 
+constexpr std::string_view kTmpMark = ".tmp-";
+constexpr size_t kTmpRandom = 6; // the XXXXXX of mkostemp
+
+// The write batch in force: its folder and the temporaries it listed there.
+struct TBatchState {
+    std::mutex Lock;
+    bool Active = false;
+    dev_t Dev = 0;
+    ino_t Ino = 0;
+    std::string Folder;
+    std::vector<std::string> Temporaries;
+};
+
+TBatchState& Batch() {
+    static TBatchState state;
+    return state;
+}
+
+bool IsTemporaryName(std::string_view name) {
+    return name.size() > kTmpMark.size() + kTmpRandom &&
+           name.substr(name.size() - kTmpRandom - kTmpMark.size(), kTmpMark.size()) == kTmpMark;
+}
+
+// Removes the temporary name in the folder dfd when it is a regular file that
+// no running save holds (a running save keeps it locked).
+void RemoveIfStale(int dfd, const char* name) {
+    Fd fd(::openat(dfd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(dfd, name, 0);
+}
+
+// Whether saves of target are part of the write batch in force.
+bool InBatch(const std::string& folder) {
+    TBatchState& b = Batch();
+    std::lock_guard guard(b.Lock);
+    if (!b.Active) return false;
+    struct stat st {};
+    return ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 && st.st_dev == b.Dev &&
+           st.st_ino == b.Ino;
+}
+
 // Removes "NAME.tmp-XXXXXX" files of earlier saves that were killed: a file
 // that a running save holds is locked and stays.
 void RemoveStaleTemporaries(const std::string& target) {
     std::string folder = ExtractFilePath(target);
-    std::string prefix = ExtractFileName(target) + ".tmp-";
+    std::string prefix = ExtractFileName(target) + std::string(kTmpMark);
+    auto ours = [&](std::string_view name) {
+        return name.size() == prefix.size() + kTmpRandom && name.substr(0, prefix.size()) == prefix;
+    };
+    if (InBatch(folder)) {
+        TBatchState& b = Batch();
+        std::lock_guard guard(b.Lock);
+        Fd dfd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dfd.get() < 0) return;
+        std::erase_if(b.Temporaries, [&](const std::string& name) {
+            if (!ours(name)) return false;
+            RemoveIfStale(dfd.get(), name.c_str());
+            return true;
+        });
+        return;
+    }
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir) return;
     int dfd = ::dirfd(dir);
-    while (dirent* e = ::readdir(dir)) {
-        std::string_view name = e->d_name;
-        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
-        Fd fd(::openat(dfd, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat st {};
-        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(dfd, e->d_name, 0);
-    }
+    while (dirent* e = ::readdir(dir))
+        if (ours(e->d_name)) RemoveIfStale(dfd, e->d_name);
     ::closedir(dir);
 }
 
@@ -282,7 +335,8 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
         mode = 0666 & ~mask;
     }
     if (::fchmod(fd.get(), mode) != 0) fail(errno);
-    if (::fsync(fd.get()) != 0) fail(errno);
+    bool batched = InBatch(ExtractFilePath(target));
+    if (!batched && ::fsync(fd.get()) != 0) fail(errno);
     if (::close(fd.release()) != 0) fail(errno);
     if (::rename(tmp.c_str(), target.c_str()) != 0) {
         int err = errno;
@@ -291,7 +345,8 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
         if (old && (err == EBUSY || err == EXDEV)) return TReplaced::InPlace;
         EInOutError::RaiseFromErrno(err, path);
     }
-    // Make the rename itself durable.
+    // Make the rename itself durable (a batch flushes once at its end).
+    if (batched) return TReplaced::Done;
     std::string dir = ExtractFilePath(target);
     Fd dfd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dfd.get() >= 0) ::fsync(dfd.get());
@@ -320,6 +375,41 @@ void Write(const std::string& path, std::string_view data, bool keepBackup) {
 }
 
 } // namespace
+
+TWriteBatch::TWriteBatch(const std::string& folder) {
+    TBatchState& b = Batch();
+    std::lock_guard guard(b.Lock);
+    if (b.Active) return;
+    std::string dir = folder.empty() ? "." : folder;
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return; // saves there fail on their own, with their own message
+    struct stat st {};
+    if (::fstat(::dirfd(d), &st) != 0) {
+        ::closedir(d);
+        return;
+    }
+    b.Temporaries.clear();
+    while (dirent* e = ::readdir(d))
+        if (IsTemporaryName(e->d_name)) b.Temporaries.emplace_back(e->d_name);
+    ::closedir(d);
+    b.Active = FActive = true;
+    b.Dev = st.st_dev;
+    b.Ino = st.st_ino;
+    b.Folder = dir;
+}
+
+TWriteBatch::~TWriteBatch() {
+    if (!FActive) return;
+    TBatchState& b = Batch();
+    std::lock_guard guard(b.Lock);
+    b.Active = false;
+    b.Temporaries.clear();
+    Fd dfd(::open(b.Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dfd.get() >= 0) {
+        ::syncfs(dfd.get());
+        ::fsync(dfd.get());
+    }
+}
 
 std::optional<std::string> TryReadFile(const std::string& path) {
     try {

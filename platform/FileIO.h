@@ -44,6 +44,23 @@ std::string ReadFile(const std::string& path);
 //   folder is refused.
 void WriteFileReplacing(const std::string& path, std::string_view data);
 
+// While one lives, saves into its folder (a published site's thousands of
+// cards) stay linear: they look for stale temporaries in one listing of the
+// folder taken when the batch began instead of reading the folder at every
+// save, and leave flushing to disk to the batch's end, which flushes the
+// folder's file system once. Every other rule of WriteFileReplacing holds.
+// One batch at a time; a second one made while another lives does nothing.
+class TWriteBatch {
+public:
+    explicit TWriteBatch(const std::string& folder);
+    ~TWriteBatch();
+    TWriteBatch(const TWriteBatch&) = delete;
+    TWriteBatch& operator=(const TWriteBatch&) = delete;
+
+private:
+    bool FActive = false;
+};
+
 bool FileExists(const std::string& path); // a regular file
 bool DirectoryExists(const std::string& path);
 

@@ -63,6 +63,8 @@ void TPublishJob::PublishHtml(TTreeNode* node, const std::string& fileName) {
     TContactStore::TUpdate scope(node->Data()->Document());
     FDestNode = node;
     FDir = fileio::ExtractFilePath(fileName);
+    // A card per person and organization: thousands of files in one folder.
+    fileio::TWriteBatch batch(FDir);
     if (FOptions.Frames) {
         TTextWriter frames(fileName);
         frames.WriteLn("<html>");

@@ -590,4 +590,30 @@ TEST_F(FileWriteTest, TemporaryOfARunningFirstSaveIsLeftAlone) {
     EXPECT_TRUE(Temporaries(dir.File("home")).empty());
 }
 
+TEST_F(FileWriteTest, ABatchKeepsTheRulesForManyFilesInOneFolder) {
+    // A killed save's temporary, listed when the batch begins, still goes;
+    // the other names stay; links are still followed inside a batch.
+    StoppedSave killed(Home("card.vcf"), "partial", true);
+    ASSERT_TRUE(killed.Stopped());
+    EXPECT_EQ(killed.Finish(), -1);
+    WriteText(Home("card.vcf.tmp-12345"), "keep");
+    WriteText(Other("real.vcf"), "old");
+    fs::create_symlink(Other("real.vcf"), Home("linked.vcf"));
+    {
+        fileio::TWriteBatch batch(dir.File("home") + "/");
+        fileio::TWriteBatch nested(dir.File("other") + "/"); // ignored while one lives
+        for (int i = 0; i < 50; ++i)
+            fileio::WriteFileReplacing(Home("card" + std::to_string(i) + ".vcf"), "card");
+        fileio::WriteFileReplacing(Home("card.vcf"), "whole");
+        fileio::WriteFileReplacing(Home("linked.vcf"), "new");
+        fileio::WriteFileReplacing(Other("plain.vcf"), "other folder");
+    }
+    EXPECT_EQ(Content(Home("card.vcf")), "whole");
+    EXPECT_EQ(Content(Home("card49.vcf")), "card");
+    EXPECT_TRUE(fs::is_symlink(Home("linked.vcf")));
+    EXPECT_EQ(Content(Other("real.vcf")), "new");
+    EXPECT_EQ(Content(Other("plain.vcf")), "other folder");
+    EXPECT_EQ(Temporaries(dir.File("home")), std::vector<std::string>{"card.vcf.tmp-12345"});
+}
+
 } // namespace
