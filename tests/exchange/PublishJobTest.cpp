@@ -159,6 +159,13 @@ TEST_F(PublishFixture, PublishedTwiceRewritesThePagesButKeepsThePictures) {
                   written.end());
     EXPECT_EQ(written, expected);
     EXPECT_EQ(ReadText(out.File("person.gif")), ReadText(webart::IconsDir() + "person.gif"));
+    // Each person's card lies beside the pages under the name its link uses.
+    TKexObject* ann = site.At("My Contacts/Friends/Ann Lee")->Data();
+    std::string card = "vc" + std::to_string(ann->GetObjectId()) + ".vcf";
+    EXPECT_NE(ReadText(out.File("tavimain.htm")).find(card), std::string::npos);
+    std::string vcard = ReadText(out.File(card));
+    EXPECT_EQ(vcard.rfind("begin:vcard\r\n", 0), 0u) << vcard;
+    EXPECT_NE(vcard.find("Lee"), std::string::npos) << vcard;
 
     WriteText(out.File("person.gif"), "the user's own picture");
     site.At("My Contacts/Friends/Ann Lee")->Data()->SetTitle("Ann Lee-Roe");
