@@ -1,5 +1,6 @@
 #include "shell/ui/LogicForm.h"
 
+#include "platform/Errors.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/ViewFactory.h"
@@ -117,7 +118,16 @@ void TLogicForm::TrayIconClick() {
 void TLogicForm::OpenCommandLine(const std::string& commandLine) {
     if (FEnded) return;
     FWindow->ShowMainWindow();
-    Guarded([&] { FForm->OpenCommandLine(commandLine); });
+    Guarded([&] {
+        try {
+            FForm->OpenCommandLine(commandLine);
+        } catch (const EInOutError& e) {
+            // A file named on a command line that cannot be read is the
+            // caller's mistake, not the running program's: it is told, and
+            // the user's session (perhaps with unsaved work) goes on.
+            ShowError(e.Where() + ".", "Merrowin");
+        }
+    });
 }
 
 int TLogicForm::Exec() {

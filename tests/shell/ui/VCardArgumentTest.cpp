@@ -2,6 +2,8 @@
 // second copy, with the question for a card that names an organization
 // answered in the real dialog.
 #include "MainWindowFixture.h"
+#include "platform/Errors.h"
+#include "shell/ui/AppException.h"
 #include "store/KexObject.h"
 #include "support/ui/ModalDriver.h"
 
@@ -88,4 +90,21 @@ TEST_F(VCardArgument, StartUpAsksOnceAndTheHandOverImportsToo) {
     Settle();
     const QString shotDir = qEnvironmentVariable("MERROWIN_SCREENSHOT_DIR");
     if (!shotDir.isEmpty()) window->grab().save(shotDir + "/vcard-arguments.png");
+}
+
+TEST_F(VCardArgument, AFileThatCannotBeReadIsReportedAndTheProgramGoesOn) {
+    Start();
+    std::vector<std::string> shown;
+    SetErrorShower([&](const std::string& text, const std::string&) { shown.push_back(text); });
+    int ends = 0;
+    SetEndHook([&] { ++ends; });
+    const int before = Root()->Count();
+    host->OpenCommandLine("merrowin \"" + home.File("gone.vcf") + "\" " + home.File("gone.tvd"));
+    Settle();
+    SetEndHook(nullptr);
+    SetErrorShower(nullptr);
+    EXPECT_EQ(ends, 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], EInOutError(io_error::FileNotFound, home.File("gone.vcf")).Where() + ".");
+    EXPECT_EQ(Root()->Count(), before);
 }
