@@ -91,7 +91,7 @@ std::string Background(const std::string& value) {
     if (fieldtext::SameTextFolded(value, webart::kNoBackground) || value == "none") return "";
     for (const std::string& name : webart::Backgrounds())
         if (name == value) {
-            std::string path = webart::BackgroundsDir() + name + ".gif";
+            std::string path = webart::BackgroundsDir() + webart::BackgroundStem(name) + ".gif";
             if (!fileio::FileExists(path))
                 throw TUsage("--background: the picture " + path + " is missing");
             return path;

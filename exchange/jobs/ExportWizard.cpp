@@ -131,9 +131,9 @@ void TExportWizard::BkgComboBoxChange() {
         BackgroundGif.clear();
         BackgroundBmp.clear();
     } else {
-        BackgroundBmp = BackgroundsDir + BkgComboBox + ".png";
-        BackgroundGif = fileio::FileExists(BackgroundBmp) ? BackgroundsDir + BkgComboBox + ".gif"
-                                                          : std::string();
+        const std::string stem = BackgroundsDir + webart::BackgroundStem(BkgComboBox);
+        BackgroundBmp = stem + ".png";
+        BackgroundGif = fileio::FileExists(BackgroundBmp) ? stem + ".gif" : std::string();
     }
     ShowPreview(BackgroundBmp);
 }

@@ -22,6 +22,10 @@ const std::vector<std::string>& Backgrounds() {
     return names;
 }
 
+std::string BackgroundStem(const std::string& name) {
+    return name == "speckle" ? "flecks" : name;
+}
+
 const std::vector<TColor>& Colors() {
     static const std::vector<TColor> colors = {
         {"Aqua", 0x00FFFF},  {"Black", 0x000000},  {"Fuchsia", 0xFF00FF}, {"Gray", 0x808080},

@@ -15,8 +15,12 @@ namespace webart {
 const std::vector<std::string>& Pictures();
 
 // "No background" first, then the 27 backgrounds by name ("beads" ...
-// "weave"). Each name has NAME.gif for the pages and NAME.png for the preview.
+// "weave"). Each name has STEM.gif for the pages and STEM.png for the
+// preview, STEM being BackgroundStem(name).
 const std::vector<std::string>& Backgrounds();
+// The file name, without its extension, of the background shown as name:
+// the name itself, but for the few whose files are named otherwise.
+std::string BackgroundStem(const std::string& name);
 inline constexpr const char* kNoBackground = "No background";
 
 struct TColor {

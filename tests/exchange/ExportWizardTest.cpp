@@ -177,8 +177,12 @@ TEST_F(WizardFixture, BackgroundsAndColoursDriveThePreviewAndThePages) {
     EXPECT_EQ(w.PreviewPicture, w.BackgroundBmp);
     for (const std::string& name : webart::Backgrounds()) {
         if (name == webart::kNoBackground) continue;
-        EXPECT_TRUE(fileio::FileExists(webart::BackgroundsDir() + name + ".gif")) << name;
-        EXPECT_TRUE(fileio::FileExists(webart::BackgroundsDir() + name + ".png")) << name;
+        EXPECT_TRUE(
+            fileio::FileExists(webart::BackgroundsDir() + webart::BackgroundStem(name) + ".gif"))
+            << name;
+        EXPECT_TRUE(
+            fileio::FileExists(webart::BackgroundsDir() + webart::BackgroundStem(name) + ".png"))
+            << name;
     }
     w.BkgComboBox = "gone";
     w.BkgComboBoxChange();

@@ -161,16 +161,22 @@ NAMES = ["beads", "chalk", "cloud1", "cloud2", "cloud3", "cloud4", "concrete", "
          "vines", "weave"]
 
 
+# Files named otherwise than the background they show (as the program's
+# webart::BackgroundStem says).
+STEMS = {"speckle": "flecks"}
+
+
 def main():
     os.chdir(os.path.dirname(os.path.abspath(__file__)))
     for n, name in enumerate(NAMES):
         tile = draw(name, random.Random(n * 7919 + 17))
-        tile.convert("P", palette=Image.ADAPTIVE, colors=64).save(name + ".gif", optimize=True)
+        stem = STEMS.get(name, name)
+        tile.convert("P", palette=Image.ADAPTIVE, colors=64).save(stem + ".gif", optimize=True)
         preview = Image.new("RGB", PREVIEW)
         for x in range(0, PREVIEW[0], TILE):
             for y in range(0, PREVIEW[1], TILE):
                 preview.paste(tile, (x, y))
-        preview.save(name + ".png", optimize=True)
+        preview.save(stem + ".png", optimize=True)
 
 
 if __name__ == "__main__":
