@@ -4,7 +4,7 @@
 #include "platform/MessageBox.h"
 #include "shell/AskUser.h"
 #include "shell/ItemList.h"
-#include "shell/PaneHost.h"
+#include "shell/MainFormHost.h"
 #include "store/FilterState.h"
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
@@ -28,7 +28,7 @@ std::string CsvField(const TKexObject* r, const char* name) {
 } // namespace
 
 TClipboardCommands::TClipboardCommands(TTreeNodes& tree, TItemList& list,
-                                       const TFilterState& filter, IPaneHost& host)
+                                       const TFilterState& filter, IMainFormHost& host)
     : FTree(tree), FList(list), FFilter(filter), FHost(host) {}
 
 // --- clipboard ---------------------------------------------------------------------------
@@ -88,11 +88,11 @@ void TClipboardCommands::Delete(bool ask) {
                        mb::YesNoCancel | mb::IconQuestion) != id::Yes)
         return;
 
-    // The question is modal, and automation may move or delete meanwhile:
-    // act on what stands now.
-    selected = FList.Node;
+    // Automation may run while the question is open: when the node went or
+    // the selection moved meanwhile, what was named is no longer what would
+    // go, so nothing goes (removed rows have lost their records already).
+    if (FList.Node != selected) return;
     if (inTree) {
-        if (!selected || selected->Level() == 0) return;
         TTreeNode* parent = selected->Parent();
         FTree.Delete(selected);
         FHost.SelectNode(parent);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class IPaneHost;
+class IMainFormHost;
 class TItemList;
 class TTreeNode;
 class TTreeNodes;
@@ -20,7 +20,7 @@ class TClipboardCommands {
 public:
     // filter: what a copied node leaves out.
     TClipboardCommands(TTreeNodes& tree, TItemList& list, const TFilterState& filter,
-                       IPaneHost& host);
+                       IMainFormHost& host);
     TClipboardCommands(const TClipboardCommands&) = delete;
     TClipboardCommands& operator=(const TClipboardCommands&) = delete;
 
@@ -50,5 +50,5 @@ private:
     TTreeNodes& FTree;
     TItemList& FList;
     const TFilterState& FFilter;
-    IPaneHost& FHost;
+    IMainFormHost& FHost;
 };

@@ -2,8 +2,8 @@
 
 #include "platform/Locale.h"
 #include "shell/ItemList.h"
+#include "shell/MainFormHost.h"
 #include "shell/MainFormView.h"
-#include "shell/PaneHost.h"
 #include "store/KexObject.h"
 #include "store/TreeNodes.h"
 #include "store/WordMatch.h"
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 
-TFindAndFilter::TFindAndFilter(TTreeNodes& tree, TItemList& list, IPaneHost& host,
+TFindAndFilter::TFindAndFilter(TTreeNodes& tree, TItemList& list, IMainFormHost& host,
                                std::string& hintPanel)
     : FTree(tree), FList(list), FHost(host), FHintPanel(hintPanel) {}
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 class IMainFormView;
-class IPaneHost;
+class IMainFormHost;
 class TItemList;
 class TTreeNodes;
 
@@ -19,7 +19,7 @@ class TFindAndFilter {
 public:
     // hintPanel: the status bar's first panel, where the find says it found
     // nothing.
-    TFindAndFilter(TTreeNodes& tree, TItemList& list, IPaneHost& host, std::string& hintPanel);
+    TFindAndFilter(TTreeNodes& tree, TItemList& list, IMainFormHost& host, std::string& hintPanel);
     TFindAndFilter(const TFindAndFilter&) = delete;
     TFindAndFilter& operator=(const TFindAndFilter&) = delete;
 
@@ -72,7 +72,7 @@ private:
 
     TTreeNodes& FTree;
     TItemList& FList;
-    IPaneHost& FHost;
+    IMainFormHost& FHost;
     std::string& FHintPanel;
     IMainFormView* FView = nullptr;
     std::string FFindMessage; // what the find last put in the first panel

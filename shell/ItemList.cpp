@@ -1,7 +1,7 @@
 #include "shell/ItemList.h"
 
+#include "shell/MainFormHost.h"
 #include "shell/MainFormView.h"
-#include "shell/PaneHost.h"
 #include "store/ContactStore.h"
 #include "store/FilterState.h"
 #include "store/KexObject.h"
@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-TItemList::TItemList(TContactStore& document, IPaneHost& host) : FDocument(document), FHost(host) {
+TItemList::TItemList(TContactStore& document, IMainFormHost& host)
+    : FDocument(document), FHost(host) {
     FDocument.Tree().AddObserver(this);
     FDocument.AddObserver(this);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 class IMainFormView;
-class IPaneHost;
+class IMainFormHost;
 class TContactStore;
 class TKexObject;
 class TTreeNode;
@@ -22,7 +22,7 @@ struct TFilterState;
 class TItemList : public ITreeObserver, public IRecordObserver {
 public:
     // The document must outlive the list; host fills the list again.
-    TItemList(TContactStore& document, IPaneHost& host);
+    TItemList(TContactStore& document, IMainFormHost& host);
     ~TItemList() override;
     TItemList(const TItemList&) = delete;
     TItemList& operator=(const TItemList&) = delete;
@@ -77,7 +77,7 @@ private:
     void SelectionChanged();
 
     TContactStore& FDocument;
-    IPaneHost& FHost;
+    IMainFormHost& FHost;
     IMainFormView* FView = nullptr;
     bool FStale = false; // rows lost their records: refill at the scope's end
 };

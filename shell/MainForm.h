@@ -4,9 +4,9 @@
 #include "shell/ClipboardCommands.h"
 #include "shell/FindAndFilter.h"
 #include "shell/ItemList.h"
+#include "shell/MainFormHost.h"
 #include "shell/MainFormView.h"
 #include "shell/MainWinState.h"
-#include "shell/PaneHost.h"
 #include "shell/ProgressForm.h"
 #include "shell/TipList.h"
 #include "shell/ToolItems.h"
@@ -30,7 +30,7 @@ class TReportForm;
 // Every handler of the window is here under its own name; the item list, the
 // find and filter, and the clipboard and drag-and-drop commands do their work
 // in parts of their own (TItemList, TFindAndFilter, TClipboardCommands).
-class TMainForm : public IMainWindow, private IPaneHost {
+class TMainForm : public IMainWindow, private IMainFormHost {
 public:
     // The window shows the document's tree; the document must outlive the
     // form.
@@ -193,7 +193,7 @@ public:
     TKexObject* ActionTarget() const;
 
 private:
-    // --- IPaneHost ------------------------------------------------------------
+    // --- IMainFormHost ------------------------------------------------------------
     void SelectRootIfNone() override;
     TPane CurrentPane() const override { return ActivePane; }
     void FocusPane(TPane pane) override;

@@ -8,9 +8,9 @@ class TTreeNode;
 // shared state (the active pane) and moving the tree's selection, which the
 // tree view and the status line follow. The main window presenter implements
 // it; the parts get it by reference so they stay testable alone.
-class IPaneHost {
+class IMainFormHost {
 public:
-    virtual ~IPaneHost() = default;
+    virtual ~IMainFormHost() = default;
     // Selects the node in the tree; the item list is filled for it.
     virtual void SelectNode(TTreeNode* node) = 0;
     // Fills the item list again for the selected node.

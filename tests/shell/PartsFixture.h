@@ -1,0 +1,89 @@
+#pragma once
+
+#include "RecordingMainView.h"
+#include "shell/ItemList.h"
+#include "shell/MainFormHost.h"
+#include "store/ContactStore.h"
+#include "store/FilterState.h"
+#include "store/KexObject.h"
+#include "store/ObjectFactory.h"
+#include "store/TreeNodes.h"
+#include "support/TestServices.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// A window as small as the parts need: it selects nodes by filling the item
+// list, and counts what the parts asked of it.
+class TPartsHost : public IMainFormHost {
+public:
+    TPartsHost(TContactStore& doc, const TFilterState& filter) : FDoc(doc), FFilter(filter) {}
+
+    void SelectNode(TTreeNode* node) override {
+        ++Selections;
+        List->Fill(node, FFilter);
+    }
+    void RefreshList() override {
+        ++Refills;
+        if (List->Node) List->Fill(List->Node, FFilter);
+    }
+    void SelectRootIfNone() override {
+        if (!List->Node) SelectNode(FDoc.Root());
+    }
+    TPane CurrentPane() const override { return Pane; }
+    void FocusPane(TPane pane) override { Pane = pane; }
+
+    TItemList* List = nullptr;
+    TPane Pane = TPane::Folders;
+    int Selections = 0, Refills = 0;
+
+private:
+    TContactStore& FDoc;
+    const TFilterState& FFilter;
+};
+
+// A document with the item list over it and a recording view; nothing of the
+// main window besides.
+class PartsFixture : public ::testing::Test {
+protected:
+    PartsFixture() {
+        host.List = &list;
+        list.SetView(&view);
+        root = doc.Root();
+    }
+
+    TTreeNode* Node(uint8_t kind, const std::string& title, TTreeNode* parent = nullptr) {
+        return CreateObject(kind, title, "", "", parent ? parent : root, "", 0).Node;
+    }
+    TKexObject* Item(uint8_t kind, const std::string& title, TTreeNode* owner,
+                     const std::string& target = "") {
+        return CreateObject(kind, title, target, "", owner, "", 0).Object;
+    }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> out;
+        for (const TListRow& r : list.Rows)
+            out.push_back(r.Caption);
+        return out;
+    }
+    std::vector<std::string> SelectedCaptions() const {
+        std::vector<std::string> out;
+        for (const TListRow& r : list.Rows)
+            if (r.Selected) out.push_back(r.Caption);
+        return out;
+    }
+    void Select(const std::string& caption) {
+        for (size_t i = 0; i < list.Rows.size(); ++i)
+            if (list.Rows[i].Caption == caption) list.SetRowSelected(static_cast<int>(i), true);
+    }
+
+    TTestServices svc;
+    TRecordingMainView view;
+    TContactStore doc;
+    TFilterState filter;
+    TPartsHost host{doc, filter};
+    TItemList list{doc, host};
+    TTreeNode* root = nullptr;
+};
+
+using Strings = std::vector<std::string>;
