@@ -165,14 +165,17 @@ void TClipboardCommands::ItemsDragDrop(TPane source, int targetRow) {
     TKexObject* doc = FList.SelectedObject();
     TKexObject* target = FList.RowObject(targetRow);
     const std::string file = doc->GetTarget();
-    const int confirm = mb::YesNoCancel | mb::IconQuestion;
-    if (CsvField(target, "Fax Number").size() > 1 &&
-        AskUser("Send document via Fax to " + target->GetTitle() + "?", "Confirm", confirm) ==
-            id::Yes)
-        target->SendFax(file);
-    if (CsvField(target, "E-Mail Address").size() > 1 &&
-        AskUser("Send document as an E-Mail attachment to " + target->GetTitle() + "?", "Confirm",
-                confirm) == id::Yes)
+    // Automation may run while a question is open: a target that left its
+    // row meanwhile is sent nothing.
+    auto confirmed = [&](const char* field, const std::string& question) {
+        return CsvField(target, field).size() > 1 &&
+               AskUser(question + target->GetTitle() + "?", "Confirm",
+                       mb::YesNoCancel | mb::IconQuestion) == id::Yes &&
+               FList.RowObject(targetRow) == target;
+    };
+    if (confirmed("Fax Number", "Send document via Fax to ")) target->SendFax(file);
+    if (FList.RowObject(targetRow) != target) return;
+    if (confirmed("E-Mail Address", "Send document as an E-Mail attachment to "))
         target->SendMail(file);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingMainView.h"
+#include "TreeFixture.h"
 #include "shell/ItemList.h"
 #include "shell/MainFormHost.h"
 #include "store/ContactStore.h"
@@ -45,7 +46,7 @@ private:
 
 // A document with the item list over it and a recording view; nothing of the
 // main window besides.
-class PartsFixture : public ::testing::Test {
+class PartsFixture : public TreeFixture {
 protected:
     PartsFixture() {
         host.List = &list;
@@ -53,19 +54,7 @@ protected:
         root = doc.Root();
     }
 
-    TTreeNode* Node(uint8_t kind, const std::string& title, TTreeNode* parent = nullptr) {
-        return CreateObject(kind, title, "", "", parent ? parent : root, "", 0).Node;
-    }
-    TKexObject* Item(uint8_t kind, const std::string& title, TTreeNode* owner,
-                     const std::string& target = "") {
-        return CreateObject(kind, title, target, "", owner, "", 0).Object;
-    }
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> out;
-        for (const TListRow& r : list.Rows)
-            out.push_back(r.Caption);
-        return out;
-    }
+    Strings Captions() const { return CaptionsOf(list.Rows); }
     std::vector<std::string> SelectedCaptions() const {
         std::vector<std::string> out;
         for (const TListRow& r : list.Rows)
@@ -83,7 +72,4 @@ protected:
     TFilterState filter;
     TPartsHost host{doc, filter};
     TItemList list{doc, host};
-    TTreeNode* root = nullptr;
 };
-
-using Strings = std::vector<std::string>;
