@@ -11,8 +11,6 @@
 #include "store/Options.h"
 #include "store/TreeNodes.h"
 
-#include <algorithm>
-
 namespace {
 // A node's path for the screen: each label made UTF-8 on its own, so labels
 // read from old Windows-1252 files show beside new ones.
