@@ -79,6 +79,12 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
 }
 
+// Control characters other than the blanks have no place in a title or an
+// address; tab and line ends count as controls too.
+bool IsControl(char c) {
+    return (static_cast<unsigned char>(c) < 0x20) || c == '\x7f';
+}
+
 } // namespace
 
 std::string DecodeEntities(std::string_view s) {
@@ -111,27 +117,33 @@ std::string DecodeEntities(std::string_view s) {
 }
 
 std::string ElementText(std::string_view text) {
+    // References are decoded first: "&#13;" or "&#10;" is a line end like any
+    // other, and a line end must never reach a title (the data file is made
+    // of lines).
+    const std::string decoded = DecodeEntities(text);
     std::string collapsed;
-    collapsed.reserve(text.size());
+    collapsed.reserve(decoded.size());
     bool blank = false;
-    for (char c : text) {
+    for (char c : decoded) {
         if (IsBlank(c)) {
             blank = !collapsed.empty();
             continue;
         }
+        if (IsControl(c)) continue;
         if (blank) collapsed += ' ';
         blank = false;
         collapsed += c;
     }
-    return DecodeEntities(collapsed);
+    return collapsed;
 }
 
 std::string AddressText(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text)
-        if (c != '\r' && c != '\n' && c != '\t') kept += c;
-    std::string out = DecodeEntities(kept);
+    // Decoded first, so that a line end written as a reference goes too.
+    const std::string decoded = DecodeEntities(text);
+    std::string out;
+    out.reserve(decoded.size());
+    for (char c : decoded)
+        if (!IsControl(c)) out += c;
     size_t b = out.find_first_not_of(' ');
     if (b == std::string::npos) return {};
     size_t e = out.find_last_not_of(' ');

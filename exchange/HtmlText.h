@@ -11,12 +11,13 @@ namespace htmltext {
 std::string DecodeEntities(std::string_view text);
 
 // Element text as a browser shows it: references decoded, every run of
-// blanks, tabs and line ends one blank, none at either end.
+// blanks, tabs and line ends one blank, none at either end, other control
+// characters dropped.
 std::string ElementText(std::string_view text);
 
-// An attribute value holding an address: references decoded, line ends and
-// tabs removed (a browser drops them from addresses), blanks at either end
-// trimmed.
+// An attribute value holding an address: references decoded, line ends,
+// tabs and other control characters removed (a browser drops them from
+// addresses), blanks at either end trimmed.
 std::string AddressText(std::string_view text);
 
 } // namespace htmltext

@@ -12,8 +12,9 @@ class TOKBottomDlg : public TFormPresenter {
 public:
     TOKBottomDlg();
 
-    // Handlers.
-    void OKBtnClick() { SetModalResult(mrOk); }
+    // Handlers. A dialog whose input cannot be taken refuses OK, says why
+    // and stays open.
+    virtual void OKBtnClick() { SetModalResult(mrOk); }
     void CancelBtnClick() { SetModalResult(mrCancel); }
     // sender: the screen position of the picture's bottom-left corner.
     void CatSelectClick(const TScreenPoint& sender) {

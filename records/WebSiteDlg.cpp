@@ -1,9 +1,24 @@
 #include "records/WebSiteDlg.h"
 
+#include "platform/MessageBox.h"
+#include "platform/Services.h"
+#include "platform/ViewFactory.h"
+
 TWebSiteDlg::TWebSiteDlg()
     : WebItems{
           "http://", "https://", "ftp://", "news:", "mailto:", "gopher://", "wais:", "telnet:"} {
     Caption = "Website";
+}
+
+void TWebSiteDlg::OKBtnClick() {
+    if (IsUrl(Web)) {
+        SetModalResult(mrOk);
+        return;
+    }
+    if (IViewFactory* views = Svc().Views)
+        views->MessageBox(
+            "\"" + Web + "\" is not a site address. Begin it with a scheme such as \"http://\".",
+            Caption, mb::Ok | mb::IconWarning);
 }
 
 bool TWebSiteDlg::Apply(TKexObject& record) const {

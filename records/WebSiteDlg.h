@@ -17,6 +17,10 @@ public:
     std::vector<std::string> WebItems; // the combo box's drop-down entries
     std::string WebComment;
 
+    // OK with an address that is no URL says so and keeps the dialog open,
+    // so that a mistyped address does not silently cost the user's edits.
+    void OKBtnClick() override;
+
     static constexpr int kTitleMax = 40;
     static constexpr int kCommentMax = 255;
 

@@ -18,13 +18,15 @@ void TRemdDlg::AdvanceBtnClick() {
 
 bool TRemdDlg::Run(TReminderObject& reminder, const std::string& title, bool isNew) {
     const std::string ruleBefore = reminder.Rule().AsText();
+    TRecurringDate rule = reminder.Rule();
     TRemdDlg dlg;
-    dlg.Rule = &reminder.Rule();
+    dlg.Rule = &rule;
     dlg.TitleEdit = title;
     dlg.RemdComment = reminder.GetComment();
     dlg.TargetDateLabel = reminder.Rule().Description();
     dlg.BindCategories(reminder);
     if (dlg.ShowModal() != mrOk || dlg.TitleEdit.empty()) return false;
+    reminder.Rule() = rule;
     reminder.SetTitle(dlg.TitleEdit);
     // The date text of an unchanged date stays as stored (it may be written
     // in another locale's format).

@@ -7,9 +7,10 @@
 class TRecurringDate;
 class TReminderObject;
 
-// The reminder dialog ("Reminder"). It works on the reminder's rule itself:
-// "Set Date..." and "Advance" change the rule at once, and Cancel does not
-// undo them; title, comment, target and due mark wait for OK.
+// The reminder dialog ("Reminder"). "Set Date..." and "Advance" work on a
+// copy of the reminder's rule that OK hands back, so that Cancel leaves the
+// reminder as it was: a rule changed behind a cancelled dialog would no
+// longer agree with the date text the list shows and the due mark.
 class TRemdDlg : public TOKBottomDlg {
 public:
     TRemdDlg() { Caption = "Reminder"; }
@@ -19,7 +20,7 @@ public:
     std::string RemdComment;
     std::string TargetDateLabel; // the rule in words
 
-    // The rule the buttons work on.
+    // The rule the buttons work on: the dialog's own copy.
     TRecurringDate* Rule = nullptr;
 
     void SetDateBtnClick();

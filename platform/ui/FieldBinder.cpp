@@ -2,11 +2,14 @@
 
 #include "platform/ui/QtText.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStringList>
 #include <QTextCursor>
 #include <algorithm>
@@ -118,6 +121,45 @@ void TFieldBinder::Index(QComboBox* box, int& index, std::function<void()> chang
     });
 }
 
+void TFieldBinder::Row(QListWidget* list, int& row, std::function<void()> changed) {
+    QObject::connect(list, &QListWidget::currentRowChanged, list,
+                     [&row, changed = std::move(changed)](int now) {
+                         row = now;
+                         if (changed) changed();
+                     });
+    FFillers.push_back([list, &row] {
+        QSignalBlocker block(list);
+        int wanted = row >= -1 && row < list->count() ? row : -1;
+        if (list->currentRow() != wanted) list->setCurrentRow(wanted);
+    });
+}
+
+void TFieldBinder::Number(QSpinBox* spin, int& value) {
+    QObject::connect(spin, &QSpinBox::valueChanged, spin, [&value](int now) { value = now; });
+    FFillers.push_back([spin, &value] {
+        QSignalBlocker block(spin);
+        if (spin->value() != value) spin->setValue(value);
+    });
+}
+
+void TFieldBinder::Check(QAbstractButton* box, bool& on) {
+    QObject::connect(box, &QAbstractButton::toggled, box, [&on](bool now) { on = now; });
+    FFillers.push_back([box, &on] {
+        QSignalBlocker block(box);
+        if (box->isChecked() != on) box->setChecked(on);
+    });
+}
+
+void TFieldBinder::Choice(QAbstractButton* on, QAbstractButton* off, bool& flag) {
+    QObject::connect(on, &QAbstractButton::toggled, on, [&flag](bool now) { flag = now; });
+    FFillers.push_back([on, off, &flag] {
+        if (on->isChecked() == flag && off->isChecked() != flag) return;
+        QSignalBlocker blockOn(on);
+        QSignalBlocker blockOff(off);
+        (flag ? on : off)->setChecked(true);
+    });
+}
+
 void TFieldBinder::Visible(std::initializer_list<QWidget*> widgets, const bool& visible) {
     std::vector<QWidget*> list(widgets);
     FFillers.push_back([list, &visible] {
@@ -128,6 +170,10 @@ void TFieldBinder::Visible(std::initializer_list<QWidget*> widgets, const bool& 
 
 void TFieldBinder::Label(QLabel* label, const std::string& field) {
     FFillers.push_back([label, &field] { label->setText(FromStored(field)); });
+}
+
+void TFieldBinder::Show(std::function<void()> show) {
+    FFillers.push_back(std::move(show));
 }
 
 void TFieldBinder::Fill() const {

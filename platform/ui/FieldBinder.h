@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QSpinBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -38,10 +41,22 @@ public:
     // A drop-down list's selected entry (-1 = none); changed runs after the
     // user picked another entry and the field holds it.
     void Index(QComboBox* box, int& index, std::function<void()> changed = {});
+    // A list's current row (-1 = none); changed as for Index.
+    void Row(QListWidget* list, int& row, std::function<void()> changed = {});
+    // A whole number in a spin box.
+    void Number(QSpinBox* spin, int& value);
+    // A check box, or a single radio button, that is on while the flag is set.
+    void Check(QAbstractButton* box, bool& on);
+    // Two radio buttons of one group: on is checked while the flag is set,
+    // off while it is clear.
+    void Choice(QAbstractButton* on, QAbstractButton* off, bool& flag);
     // Widgets shown while the flag is set.
     void Visible(std::initializer_list<QWidget*> widgets, const bool& visible);
     // A label showing a field.
     void Label(QLabel* label, const std::string& field);
+    // Anything else the view shows from its presenter (a font sample, a page
+    // to raise): run at every fill, with the widgets' signals not blocked.
+    void Show(std::function<void()> show);
 
     void Fill() const;
 

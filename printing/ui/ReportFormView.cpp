@@ -6,7 +6,6 @@
 #include "records/EditMask.h"
 #include "records/ui/MaskEdit.h"
 #include "records/ui/OKBottomView.h"
-#include "records/ui/ViewFields.h"
 #include "report/EnvelopeSize.h"
 #include "report/LabelStock.h"
 #include "report/ui/QtFontMetrics.h"
@@ -23,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -60,10 +60,11 @@ TReportFormView::TReportFormView(TReportForm& presenter, QWidget* parent)
     FType->setObjectName("RptTypeCombo");
     for (const std::string& t : TReportForm::ReportTypes())
         FType->addItem(QString::fromStdString(t));
-    QObject::connect(FType, &QComboBox::currentIndexChanged, d, [this](int index) {
-        if (Filling() || index < 0) return;
-        P.RptTypeCombo = index;
-        P.RptTypeComboChange();
+    Fields.Index(FType, P.RptTypeCombo, [this] { P.RptTypeComboChange(); });
+    Fields.Show([this] {
+        if (P.RptTypeCombo >= 0 && P.RptTypeCombo < FPages->count())
+            FPages->setCurrentIndex(P.RptTypeCombo);
+        FStartLabel->setMaximum(std::max(1, P.LabelSheet().LabelsPerSheet()));
     });
     top->addRow(Caption(QObject::tr("Report &Type:"), FType), FType);
     main->addLayout(top);
@@ -75,7 +76,7 @@ TReportFormView::TReportFormView(TReportForm& presenter, QWidget* parent)
     FNodeId->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FNodeId->setWordWrap(true);
     fromLayout->addWidget(FNodeId);
-    FFills.push_back([this] { FNodeId->setText(FromStored(P.NodeId)); });
+    Fields.Label(FNodeId, P.NodeId);
     main->addWidget(from);
 
     FPages = new QStackedWidget;
@@ -105,12 +106,7 @@ QString TReportFormView::FontSample(const TReportFont& font, bool withSize) {
 }
 
 void TReportFormView::Fill() {
-    viewfields::Select(FType, P.RptTypeCombo);
-    if (P.RptTypeCombo >= 0 && P.RptTypeCombo < FPages->count())
-        FPages->setCurrentIndex(P.RptTypeCombo);
-    FStartLabel->setMaximum(std::max(1, P.LabelSheet().LabelsPerSheet()));
-    for (const auto& fill : FFills)
-        fill();
+    Fields.Fill();
 }
 
 // --- bound controls ---------------------------------------------------------
@@ -118,10 +114,7 @@ void TReportFormView::Fill() {
 QLineEdit* TReportFormView::Text(const char* name, std::string& field) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &field](const QString& text) {
-        if (!Filling()) field = ToStored(text);
-    });
-    FFills.push_back([edit, &field] { viewfields::Show(edit, field); });
+    Fields.Text(edit, field);
     return edit;
 }
 
@@ -130,11 +123,11 @@ TMaskEdit* TReportFormView::Masked(const char* name, const char* mask, std::stri
     edit->setObjectName(name);
     edit->SetMask(mask);
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 16);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit, &field] {
-        if (!Filling()) field = MaskValue(edit);
-    });
-    FFills.push_back([this, edit, &field] {
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [this, edit, &field] { field = MaskValue(edit); });
+    Fields.Show([edit, &field] {
         // A field that already shows what is kept stays as the user left it.
+        QSignalBlocker block(edit);
         if (MaskValue(edit) != field) edit->SetMaskedText(FromStored(field));
     });
     return edit;
@@ -144,10 +137,7 @@ QPlainTextEdit* TReportFormView::Lines(const char* name, std::string& field) {
     auto* edit = new QPlainTextEdit;
     edit->setObjectName(name);
     edit->setTabChangesFocus(true);
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit, &field] {
-        if (!Filling()) field = viewfields::Text(edit);
-    });
-    FFills.push_back([edit, &field] { viewfields::Show(edit, field); });
+    Fields.Lines(edit, field);
     return edit;
 }
 
@@ -155,24 +145,14 @@ QSpinBox* TReportFormView::Spin(const char* name, int min, int max, int& field) 
     auto* spin = new QSpinBox;
     spin->setObjectName(name);
     spin->setRange(min, max);
-    QObject::connect(spin, &QSpinBox::valueChanged, spin, [this, &field](int value) {
-        if (!Filling()) field = value;
-    });
-    FFills.push_back([spin, &field] {
-        if (spin->value() != field) spin->setValue(field);
-    });
+    Fields.Number(spin, field);
     return spin;
 }
 
 QCheckBox* TReportFormView::Check(const char* name, const QString& caption, bool& field) {
     auto* box = new QCheckBox(caption);
     box->setObjectName(name);
-    QObject::connect(box, &QCheckBox::toggled, box, [this, &field](bool on) {
-        if (!Filling()) field = on;
-    });
-    FFills.push_back([box, &field] {
-        if (box->isChecked() != field) box->setChecked(field);
-    });
+    Fields.Check(box, field);
     return box;
 }
 
@@ -186,12 +166,7 @@ QWidget* TReportFormView::Orientation(const char* suffix, bool& portrait) {
     layout->addWidget(up);
     layout->addWidget(across);
     layout->addStretch(1);
-    QObject::connect(up, &QRadioButton::toggled, up, [this, &portrait](bool on) {
-        if (!Filling()) portrait = on;
-    });
-    FFills.push_back([up, across, &portrait] {
-        if (up->isChecked() != portrait) (portrait ? up : across)->setChecked(true);
-    });
+    Fields.Choice(up, across, portrait);
     return group;
 }
 
@@ -206,7 +181,7 @@ QWidget* TReportFormView::FontRow(const char* sample, const char* button, const 
     label->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(label, 1);
     layout->addWidget(Button(button, QObject::tr("&Select..."), std::move(choose)));
-    FFills.push_back([label, &font, withSize] {
+    Fields.Show([label, &font, withSize] {
         label->setText(FontSample(font, withSize));
         QFont f = TQtFontMetrics::FontFor(font);
         if (!withSize) f.setPointSizeF(label->parentWidget()->font().pointSizeF());
@@ -278,10 +253,7 @@ QWidget* TReportFormView::EnvelopePage() {
     size->setObjectName("EnvSize");
     for (const TEnvelopeSize& s : envelope::Sizes())
         size->addItem(QString::fromStdString(s.Caption));
-    QObject::connect(size, &QComboBox::currentIndexChanged, size, [this](int index) {
-        if (!Filling() && index >= 0) P.EnvSize = index;
-    });
-    FFills.push_back([size, this] { viewfields::Select(size, P.EnvSize); });
+    Fields.Index(size, P.EnvSize);
     form->addRow(Caption(QObject::tr("Envelope &Size:"), size), size);
     layout->addLayout(form);
 
@@ -319,9 +291,10 @@ QWidget* TReportFormView::BookPage() {
     gutter->setSingleStep(0.05);
     gutter->setSuffix(QObject::tr(" in"));
     QObject::connect(gutter, &QDoubleSpinBox::valueChanged, gutter, [this](double inches) {
-        if (!Filling()) P.Gutter = static_cast<int>(std::lround(inches * 100));
+        P.Gutter = static_cast<int>(std::lround(inches * 100));
     });
-    FFills.push_back([this, gutter] {
+    Fields.Show([this, gutter] {
+        QSignalBlocker block(gutter);
         if (std::lround(gutter->value() * 100) != P.Gutter) gutter->setValue(P.Gutter / 100.0);
     });
     form->addRow(Caption(QObject::tr("Number of &Columns:"), columns), columns);
@@ -344,14 +317,7 @@ QWidget* TReportFormView::LabelPage() {
     FLabelList->setObjectName("LabelList");
     for (const TLabelStock& s : labelstock::Stocks())
         FLabelList->addItem(QString::fromStdString(s.Name));
-    QObject::connect(FLabelList, &QListWidget::currentRowChanged, FLabelList, [this](int row) {
-        if (Filling() || row < 0) return;
-        P.LabelList = row;
-        P.LabelListClick();
-    });
-    FFills.push_back([this] {
-        if (FLabelList->currentRow() != P.LabelList) FLabelList->setCurrentRow(P.LabelList);
-    });
+    Fields.Row(FLabelList, P.LabelList, [this] { P.LabelListClick(); });
     types->addWidget(Caption(QObject::tr("Label T&ypes"), FLabelList));
     types->addWidget(FLabelList, 1);
     layout->addLayout(types, 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/DialogView.h"
+#include "platform/ui/FieldBinder.h"
 
 #include <functional>
 #include <string>
@@ -68,7 +69,7 @@ private:
     QPushButton* Button(const char* name, const QString& caption, std::function<void()> click);
 
     TReportForm& P;
-    std::vector<std::function<void()>> FFills;
+    TFieldBinder Fields;
     QComboBox* FType = nullptr;
     QLabel* FNodeId = nullptr;
     QStackedWidget* FPages = nullptr;

@@ -79,6 +79,19 @@ TEST(BookmarkPage, CharacterReferences) {
         EXPECT_EQ(htmltext::DecodeEntities(c.Text), c.Decoded) << c.Text;
 }
 
+// A line end written as a reference must not reach a title or an address:
+// the records they become are saved as lines.
+TEST(BookmarkPage, LineEndsAndControlsWrittenAsReferencesAreDropped) {
+    TBookmarkPage page = ParseBookmarkPage(
+        "<DT><A HREF=\"https://caf&#13;.example&#10;/&#9;x&#1;\">Two&#13;&#10;lines&#7; "
+        "&#32; end&#10;</A>\n<DD>Said&#13;so\n");
+    auto anchors = page.Anchors();
+    ASSERT_EQ(anchors.size(), 1u);
+    EXPECT_EQ(anchors[0]->Address, "https://caf.example/x");
+    EXPECT_EQ(anchors[0]->Title, "Two lines end");
+    EXPECT_EQ(anchors[0]->Description, "Said so");
+}
+
 // The fixture holds what browsers write and what they get wrong: a byte-order
 // mark, lower-case tags, a commented-out anchor, two anchors on one line, an
 // attribute over two lines holding ">", an anchor without an address, one

@@ -595,3 +595,24 @@ TEST(WebSiteDialog, PropertiesDropAnEditThatIsNoUrl) {
     EXPECT_EQ(r->GetTarget(), "news:comp.lang");
     EXPECT_EQ(r->GetComment(), "");
 }
+
+TEST(WebSiteDialog, OkWithAnAddressThatIsNoUrlSaysSoAndKeepsTheDialogOpen) {
+    TTestServices svc;
+    TTree t;
+    TKexObject* r = t.Web(t.Folder, "Home", "http://x.org", "mine")->Data();
+    svc.Views.On<TWebSiteDlg>("TWebSiteDlg", [&svc](TWebSiteDlg& d) {
+        d.WebComment = "edited";
+        d.Web = "x.org";
+        d.OKBtnClick();
+        EXPECT_EQ(d.ModalResult(), mrNone);
+        EXPECT_EQ(svc.Views.Boxes.size(), 1u);
+        d.Web = "https://x.org";
+        d.OKBtnClick();
+        return mrNone;
+    });
+    r->EditProperties();
+    ASSERT_EQ(svc.Views.Boxes.size(), 1u);
+    EXPECT_NE(svc.Views.Boxes[0].Text.find("\"x.org\""), std::string::npos);
+    EXPECT_EQ(r->GetTarget(), "https://x.org");
+    EXPECT_EQ(r->GetComment(), "edited");
+}

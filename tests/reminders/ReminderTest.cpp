@@ -239,7 +239,7 @@ TEST(RemdDlg, NewReminderCancelledOrWithoutTitleAnswersFalse) {
     EXPECT_EQ(folder->OverlayIndex(), -1);
 }
 
-TEST(RemdDlg, AdvanceThenCancelKeepsTheRuleAdvancedButNotTargetOrDueMark) {
+TEST(RemdDlg, AdvanceOrSetDateThenCancelLeavesTheReminderAsItWas) {
     TTestServices svc;
     Loaded f(svc);
     TReminderObject& call = f.Item(f.Person, 0); // 13/3/98 yearly, due
@@ -252,11 +252,23 @@ TEST(RemdDlg, AdvanceThenCancelKeepsTheRuleAdvancedButNotTargetOrDueMark) {
     });
     call.EditProperties();
     EXPECT_EQ(label, "13/3/99 and every following March 13th");
-    EXPECT_EQ(call.Rule().AsText(), "1999,3,13,2");
+    EXPECT_EQ(call.Rule().AsText(), "1998,3,13,2");
     EXPECT_EQ(call.GetTitle(), "Call");
     EXPECT_EQ(call.GetTarget(), "13/3/98");
     EXPECT_EQ(call.GetDue(), 1);
     EXPECT_EQ(f.Person->Data()->GetDueCount(), 2);
+
+    svc.Views.On<TRecurringDateDlg>("TRecurringDateDlg", [](TRecurringDateDlg& d) {
+        d.RecurModeCombo = 3;
+        d.OKButtonClick();
+        return mrNone;
+    });
+    svc.Views.On<TRemdDlg>("TRemdDlg", [](TRemdDlg& d) {
+        d.SetDateBtnClick();
+        return mrCancel;
+    });
+    call.EditProperties();
+    EXPECT_EQ(call.Rule().AsText(), "1998,3,13,2");
 }
 
 TEST(RemdDlg, SetDateOpensAtTheRemindersDateAndOkStoresItsText) {
@@ -286,6 +298,7 @@ TEST(RemdDlg, SetDateOpensAtTheRemindersDateAndOkStoresItsText) {
     EXPECT_EQ(shownAt, (TDate{1998, 2, 20}));
     EXPECT_EQ(label, "20/3/98 and every following other Friday");
     EXPECT_EQ(birthday.GetTarget(), "20/3/98");
+    EXPECT_EQ(birthday.Rule().AsText(), "1998,3,20,4");
     EXPECT_EQ(birthday.GetDue(), 0);
     EXPECT_EQ(f.Person->Data()->GetDueCount(), 1);
     EXPECT_EQ(seen.EventsOf(&birthday), reTarget);

@@ -67,7 +67,7 @@ TEST(DateDialogView, FebruaryFromTheMonthListCutsThe31stAndAClickedCellBecomesTh
     }
 }
 
-TEST(DateDialogView, SetDateInTheReminderDialogChangesTheRuleAndItsWordsEvenWhenCancelled) {
+TEST(DateDialogView, SetDateInTheReminderDialogShowsTheNewWordsAndOnlyOkKeepsTheRule) {
     TTestServices svc;
     TQtViewFactory views;
     svc.Services.Views = &views;
@@ -96,8 +96,20 @@ TEST(DateDialogView, SetDateInTheReminderDialogChangesTheRuleAndItsWordsEvenWhen
         QTest::keyClick(dlg, Qt::Key_Escape);
     });
     reminder->EditProperties();
-    EXPECT_EQ(reminder->Rule().AsText(), "1998,5,14,0");
+    EXPECT_EQ(reminder->Rule().AsText(), "1998,3,14,0");
     EXPECT_EQ(reminder->GetTarget(), "14/3/98");
+
+    OnNextModal([](QWidget* dlg) {
+        OnNextModal([](QWidget* date) {
+            date->findChild<QComboBox*>("MonthSelector")->setCurrentIndex(4);
+            date->findChild<QPushButton*>("OKButton")->click();
+        });
+        dlg->findChild<QPushButton*>("SetDateBtn")->click();
+        dlg->findChild<QPushButton*>("OKBtn")->click();
+    });
+    reminder->EditProperties();
+    EXPECT_EQ(reminder->Rule().AsText(), "1998,5,14,0");
+    EXPECT_EQ(reminder->GetTarget(), "14/5/98");
 }
 
 TEST(DateDialogView, OpensOnTheDaysSoArrowsPickADayAndReturnAccepts) {
