@@ -9,11 +9,7 @@
 #include "store/KexObject.h"
 #include "store/ObjectFactory.h"
 #include "store/Options.h"
-#include "store/TreeCompare.h"
 #include "store/TreeNodes.h"
-#include "store/TreeObserver.h"
-
-#include <algorithm>
 
 namespace {
 // A node's path for the screen: each label made UTF-8 on its own, so labels
@@ -26,83 +22,28 @@ std::string DisplayPath(const TTreeNode* node) {
 }
 } // namespace
 
-// Keeps the form's selected node valid when nodes are removed by anyone
-// (commands, automation): the selection falls back to the removed node's
-// parent, and rows that may show removed records are dropped. Follows the
-// document too: a row whose record goes loses it at once, and the list is
-// read again when an update scope that touched what it shows ends.
-class TMainForm::TSelectionGuard : public ITreeObserver, public IRecordObserver {
-public:
-    explicit TSelectionGuard(TMainForm& form) : FForm(form) {}
-
-    void RecordRemoving(TKexObject* record) override { Forget(record); }
-    void ItemRemoving(TKexObject* /*owner*/, TKexObject* item) override { Forget(item); }
-
-    void RecordsChanged(const TRecordChanges& changes) override {
-        bool refill = FStale;
-        FStale = false;
-        for (const TRecordChange& c : changes.Records)
-            refill = refill || Shows(c.Record);
-        if (refill) FForm.RefreshList();
-    }
-
-    void NodeRemoving(TTreeNode* node) override {
-        TTreeNode*& sel = FForm.Selected;
-        bool listShowsIt = sel && node->Parent() == sel;
-        if (sel && (sel == node || sel->HasAsAncestor(node))) {
-            sel = node->Parent();
-            listShowsIt = true;
-        }
-        if (listShowsIt && !FForm.MainItems.empty()) {
-            FForm.MainItems.clear();
-            if (FForm.FView) FForm.FView->ListChanged();
-        }
-    }
-
-private:
-    // The record is the selected node's own (its items and title show) or
-    // one of the list's rows: a child node's record or an item of the node.
-    bool Shows(const TKexObject* r) const {
-        const TTreeNode* sel = FForm.Selected;
-        if (!sel || !r) return false;
-        if (sel->Data() == r) return true;
-        const TTreeNode* n = r->GetNode();
-        if (!n) return false;
-        return n->Data() == r ? n->Parent() == sel : n == sel;
-    }
-
-    void Forget(const TKexObject* record) {
-        for (auto& row : FForm.MainItems) {
-            if (row.Data != record) continue;
-            row.Data = nullptr;
-            row.Selected = false;
-            FStale = true;
-        }
-    }
-
-    TMainForm& FForm;
-    bool FStale = false; // rows lost their records: refill at the scope's end
-};
-
 TMainForm::TMainForm(TContactStore& document)
-    : Document(document), Folders(document.Tree()),
-      FGuard(std::make_unique<TSelectionGuard>(*this)) {
-    Folders.AddObserver(FGuard.get());
-    Document.AddObserver(FGuard.get());
-}
+    : Document(document), Folders(document.Tree()), FItems(document, *this),
+      FFind(Folders, FItems, *this, StatusPanels[0]),
+      FClipboard(Folders, FItems, FFind.Filter, *this), Selected(FItems.Node),
+      MainItems(FItems.Rows), Filter(FFind.Filter), FilterListBox(FFind.FilterListBox),
+      FoldersWidth(FFind.FoldersWidth), FilterListWidth(FFind.FilterListWidth),
+      FindEditBox(FFind.FindEditBox), SearchTimeEnabled(FFind.SearchTimeEnabled),
+      Progress(FFind.Progress) {}
 
-TMainForm::~TMainForm() {
-    Document.RemoveObserver(FGuard.get());
-    Folders.RemoveObserver(FGuard.get());
+TMainForm::~TMainForm() = default;
+
+void TMainForm::SetView(IMainFormView* view) {
+    FView = view;
+    FItems.SetView(view);
+    FFind.SetView(view);
 }
 
 void TMainForm::Create() {
     const ISettings& settings = Svc().UseSettings();
     WinState.Restore(settings);
-    FilterListBox.clear();
-    for (const std::string& name : TCategoryOptions::Read(settings).Names)
-        FilterListBox.push_back({name, false});
-    Filter = TFilterState{};
+    const auto names = TCategoryOptions::Read(settings).Names;
+    FFind.Reset({names.begin(), names.end()});
     FoldersWidth = WinState.Current().Split;
     // Before the data: tool items take their icons from the tools.
     Tools.Load(settings);
@@ -144,43 +85,14 @@ void TMainForm::Destroy(bool saveData) {
 void TMainForm::FollowSetup() {
     const TWinSetup& s = WinState.Current();
     if (s.Style >= 1 && s.Style <= 4) ViewStyle = s.Style;
-    if (Filter.FilterMode())
-        FilterListWidth = s.Split;
-    else
-        FoldersWidth = s.Split;
+    FFind.LeftPaneWidth() = s.Split;
 }
 
 // --- panes ----------------------------------------------------------------------
 
 void TMainForm::FoldersChange(TTreeNode* node) {
     if (!node) return;
-    // A refill of the node already shown keeps the rows of the records that
-    // were selected selected (the pointers are only compared: some may be gone).
-    std::vector<TKexObject*> keep;
-    if (node == Selected) keep = SelectedListObjects();
-    std::sort(keep.begin(), keep.end());
-    Selected = node;
-    MainItems.clear();
-    for (TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) {
-        TKexObject* r = child->Data();
-        if (r && r->IsFilteredOut(Filter)) continue;
-        TListRow row;
-        row.Caption = child->Text();
-        row.Data = r;
-        row.StateIndex = child->StateIndex();
-        if (r) {
-            row.Target = r->GetTarget();
-            row.Comment = r->GetComment();
-            row.ImageIndex = r->GetImageIndex();
-        }
-        MainItems.push_back(std::move(row));
-    }
-    if (TKexObject* r = node->Data()) r->FillListView(MainItems, Filter);
-    for (TListRow& row : MainItems)
-        row.Selected = row.Data && std::binary_search(keep.begin(), keep.end(), row.Data);
-    std::stable_sort(MainItems.begin(), MainItems.end(), [](const TListRow& a, const TListRow& b) {
-        return MainItemsCompare(a, b) < 0;
-    });
+    FItems.Fill(node, Filter);
     UpdateStatus();
     if (FView) FView->ListChanged();
 }
@@ -194,7 +106,7 @@ void TMainForm::UpdateStatus() {
 }
 
 int TMainForm::MainItemsCompare(const TListRow& a, const TListRow& b) {
-    return CompareObjects(a.Data, b.Data);
+    return TItemList::Compare(a, b);
 }
 
 void TMainForm::SetActivePane(TPane pane) {
@@ -254,44 +166,21 @@ void TMainForm::UpOneBtnClick() {
 }
 
 void TMainForm::SetRowSelected(int row, bool selected) {
-    if (row < 0 || row >= static_cast<int>(MainItems.size())) return;
-    MainItems[static_cast<size_t>(row)].Selected = selected;
+    FItems.SetRowSelected(row, selected);
 }
 
 void TMainForm::ClearListSelection() {
-    for (auto& row : MainItems)
-        row.Selected = false;
-}
-
-void TMainForm::SelectOnlyRow(int row) {
-    ClearListSelection();
-    SetRowSelected(row, true);
-    if (FView) FView->ListSelectionChanged();
-}
-
-int TMainForm::FindRow(const TKexObject* record, const std::string& caption) const {
-    for (size_t i = 0; i < MainItems.size(); ++i)
-        if (record && MainItems[i].Data == record) return static_cast<int>(i);
-    for (size_t i = 0; i < MainItems.size(); ++i)
-        if (MainItems[i].Caption == caption) return static_cast<int>(i);
-    return -1;
+    FItems.ClearSelection();
 }
 
 // --- IMainWindow ------------------------------------------------------------------
 
 std::vector<std::string> TMainForm::CategoryNames() const {
-    std::vector<std::string> names;
-    names.reserve(FilterListBox.size());
-    for (const auto& e : FilterListBox)
-        names.push_back(e.Name);
-    return names;
+    return FFind.CategoryNames();
 }
 
 std::vector<TKexObject*> TMainForm::SelectedListObjects() const {
-    std::vector<TKexObject*> out;
-    for (const auto& row : MainItems)
-        if (row.Selected && row.Data) out.push_back(row.Data);
-    return out;
+    return FItems.SelectedObjects();
 }
 
 void TMainForm::EditNodeText(TTreeNode* node) {
@@ -317,19 +206,15 @@ int TMainForm::ToolImageIndex(const std::string& fileName) const {
 // --- helpers --------------------------------------------------------------------
 
 int TMainForm::SelectedRowCount() const {
-    return static_cast<int>(std::count_if(MainItems.begin(), MainItems.end(),
-                                          [](const TListRow& r) { return r.Selected; }));
+    return FItems.SelectedCount();
 }
 
 int TMainForm::FirstSelectedRow() const {
-    for (size_t i = 0; i < MainItems.size(); ++i)
-        if (MainItems[i].Selected) return static_cast<int>(i);
-    return -1;
+    return FItems.FirstSelected();
 }
 
 TKexObject* TMainForm::SelectedRowObject() const {
-    int row = FirstSelectedRow();
-    return row < 0 ? nullptr : MainItems[static_cast<size_t>(row)].Data;
+    return FItems.SelectedObject();
 }
 
 TKexObject* TMainForm::ActionTarget() const {
@@ -339,4 +224,9 @@ TKexObject* TMainForm::ActionTarget() const {
 
 void TMainForm::SelectRootIfNone() {
     if (!Selected) SelectNode(Folders.GetFirstNode());
+}
+
+void TMainForm::FocusPane(TPane pane) {
+    ActivePane = pane;
+    if (FView) FView->FocusPane(pane);
 }

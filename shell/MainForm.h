@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/MainWindow.h"
+#include "shell/ClipboardCommands.h"
+#include "shell/FindAndFilter.h"
+#include "shell/ItemList.h"
+#include "shell/MainFormHost.h"
 #include "shell/MainFormView.h"
 #include "shell/MainWinState.h"
 #include "shell/ProgressForm.h"
 #include "shell/TipList.h"
 #include "shell/ToolItems.h"
-#include "store/FilterState.h"
 #include "store/ItemPopup.h"
 #include "store/ListRow.h"
 
@@ -24,7 +27,10 @@ class TReportForm;
 // The main window "Merrowin:" as a presenter: the folder tree and the item
 // list, every command of the menus, toolbars and popup, drag and drop, find
 // and the category filters. It implements what records ask of the main window.
-class TMainForm : public IMainWindow {
+// Every handler of the window is here under its own name; the item list, the
+// find and filter, and the clipboard and drag-and-drop commands do their work
+// in parts of their own (TItemList, TFindAndFilter, TClipboardCommands).
+class TMainForm : public IMainWindow, private IMainFormHost {
 public:
     // The window shows the document's tree; the document must outlive the
     // form.
@@ -33,7 +39,7 @@ public:
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
-    void SetView(IMainFormView* view) { FView = view; }
+    void SetView(IMainFormView* view);
 
     // The creation steps of the main window: window state, category names,
     // filter reset, the document's data file (raises EInOutError when it is
@@ -45,29 +51,34 @@ public:
 
     // --- state shown by the view ------------------------------------------
     TContactStore& Document;
-    TTreeNodes& Folders;           // the document's tree
-    TTreeNode* Selected = nullptr; // the tree's selected node
-    TListRows MainItems;           // the item list, sorted
+    TTreeNodes& Folders; // the document's tree
     TPane ActivePane = TPane::Folders;
     std::string StatusPanels[3]; // hint, "N item(s)", selected node's title
     std::string TrayToolTip;     // "[" path "]", at most 62 characters
     int ViewStyle = 1;           // 1 large icons, 2 small icons, 3 list, 4 details
-
-    TFilterState Filter;
-    struct TFilterEntry {
-        std::string Name;
-        bool Checked = false;
-    };
-    std::vector<TFilterEntry> FilterListBox; // 32 categories
-    int FoldersWidth = 201;                  // tree pane width
-    int FilterListWidth = 201;               // category list width while a filter is on
-
-    std::string FindEditBox;
-    bool SearchTimeEnabled = false; // the one-second find timer runs
-    TProgressForm Progress;
     TTipBar TipBar;
     TMainWinState WinState;
     TToolItems Tools; // the configured tools, from creation to destruction
+
+private:
+    // The parts doing the work; the handlers below forward to them. Declared
+    // before the references into them.
+    TItemList FItems;
+    TFindAndFilter FFind;
+    TClipboardCommands FClipboard;
+
+public:
+    // The parts' state, where the view and the automation read it.
+    TTreeNode*& Selected; // the tree's selected node, shown in the item list
+    TListRows& MainItems; // the item list, sorted
+    TFilterState& Filter;
+    using TFilterEntry = TFindAndFilter::TFilterEntry;
+    std::vector<TFilterEntry>& FilterListBox; // 32 categories
+    int& FoldersWidth;                        // tree pane width
+    int& FilterListWidth;                     // category list width while a filter is on
+    std::string& FindEditBox;
+    bool& SearchTimeEnabled; // the one-second find timer runs
+    TProgressForm& Progress;
 
     static constexpr int kToolTipMax = 62;
 
@@ -170,7 +181,7 @@ public:
     void EditNodeText(TTreeNode* node) override;
     void SelectNode(TTreeNode* node) override;
     // Fills the item list again for the selected node.
-    void RefreshList();
+    void RefreshList() override;
     int ToolImageIndex(const std::string& fileName) const override;
 
     // Helpers the view uses.
@@ -182,31 +193,19 @@ public:
     TKexObject* ActionTarget() const;
 
 private:
-    class TSelectionGuard;
-    friend class TSelectionGuard;
+    // --- IMainFormHost ------------------------------------------------------------
+    void SelectRootIfNone() override;
+    TPane CurrentPane() const override { return ActivePane; }
+    void FocusPane(TPane pane) override;
 
     void NewTreeRecord(uint8_t kind, const std::string& title);
     void NewDetailRecord(uint8_t kind, const std::string& title,
                          const std::string& classLine = std::string());
-    void SelectRootIfNone();
     void UpdateStatus();
-    // The row showing the record, else the first row captioned text; -1: none.
-    int FindRow(const TKexObject* record, const std::string& caption) const;
-    void SelectOnlyRow(int row);
-    // Selects the list row of a record just created by a New command.
-    void SelectNewRow(const TKexObject* record);
-    // True when dropping the dragged tree records on target would put a node
-    // below itself.
-    bool DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const;
-    void CloseProgress();
-    // The find's own line in the first status panel ("" clears it).
-    void ShowFindMessage(const std::string& text);
     // The form's own copies of the view style and the tree width follow an
     // applied window setup.
     void FollowSetup();
 
     IMainFormView* FView = nullptr;
-    std::string FFindMessage; // what the find last put in the first panel
-    std::unique_ptr<TSelectionGuard> FGuard;
     std::unique_ptr<TReportForm> FReportForm; // made at the first print, kept for the run
 };

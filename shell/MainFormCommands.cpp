@@ -1,37 +1,13 @@
 #include "platform/BrowserLink.h"
-#include "platform/FileIO.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/ViewFactory.h"
+#include "shell/AskUser.h"
 #include "shell/MainForm.h"
 #include "store/ContactStore.h"
-#include "store/DataFile.h"
 #include "store/KexObject.h"
 #include "store/NodeKey.h"
 #include "store/ObjectFactory.h"
-#include "store/Transfer.h"
 #include "store/TreeNodes.h"
-
-namespace {
-// A question through the view factory; without one nothing can be confirmed.
-int Ask(const std::string& text, const std::string& caption, int type) {
-    IViewFactory* views = Svc().Views;
-    return views ? views->MessageBox(text, caption, type) : id::Cancel;
-}
-
-// True for a tree record that its node owns (so deleting means deleting the node).
-TTreeNode* OwnNode(TKexObject* r) {
-    if (!r || !IsTreeKind(r->GetKind())) return nullptr;
-    TTreeNode* n = r->GetNode();
-    return n && n->Data() == r ? n : nullptr;
-}
-
-std::string CsvField(const TKexObject* r, const char* name) {
-    std::string text;
-    r->GetCsvField(name, text);
-    return text;
-}
-} // namespace
 
 // --- new records ------------------------------------------------------------------
 
@@ -54,7 +30,7 @@ void TMainForm::NewTreeRecord(uint8_t kind, const std::string& title) {
     if (kind == kindWeb) c.Node->SetText(c.Object->GetTitle());
     parent->SortChildren();
     RefreshList();
-    SelectNewRow(c.Object);
+    FItems.SelectNew(c.Object);
 }
 
 void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title,
@@ -69,19 +45,7 @@ void TMainForm::NewDetailRecord(uint8_t kind, const std::string& title,
         return;
     }
     RefreshList();
-    SelectNewRow(c.Object);
-}
-
-void TMainForm::SelectNewRow(const TKexObject* record) {
-    // What was just made is what the user acts on next: it becomes the
-    // list's only selected row, in view.
-    // A filter may hide it.
-    int row = -1;
-    for (size_t i = 0; i < MainItems.size() && row < 0; ++i)
-        if (MainItems[i].Data == record) row = static_cast<int>(i);
-    if (row < 0) return;
-    SelectOnlyRow(row);
-    if (FView) FView->ScrollToRow(row);
+    FItems.SelectNew(c.Object);
 }
 
 void TMainForm::OnNewFolder() {
@@ -121,36 +85,9 @@ void TMainForm::DocItemClick() {
 // --- delete, rename, properties ------------------------------------------------------
 
 void TMainForm::DeleteBtnClick(const std::string& senderName) {
-    std::string name;
-    if (ActivePane == TPane::Folders) {
-        if (!Selected || Selected->Level() == 0) return;
-        name = Selected->Text();
-    } else {
-        int count = SelectedRowCount();
-        if (count == 0) return;
-        name = count > 1 ? "the " + std::to_string(count) + " selected items"
-                         : MainItems[static_cast<size_t>(FirstSelectedRow())].Caption;
-    }
-    bool quiet = senderName == "CutBtn" || senderName == "Cut1" || senderName == "ListPaneCut";
-    if (!quiet && Ask("Are you sure you want to delete " + name + " and all sub-items?", "Warning",
-                      mb::YesNoCancel | mb::IconQuestion) != id::Yes)
-        return;
-
-    if (ActivePane == TPane::Folders) {
-        TTreeNode* parent = Selected->Parent();
-        Folders.Delete(Selected);
-        SelectNode(parent);
-        return;
-    }
-    TTreeNode* owner = Selected;
-    for (TKexObject* r : SelectedListObjects()) {
-        if (TTreeNode* node = OwnNode(r))
-            Folders.Delete(node);
-        else
-            DeleteListItem(owner, r);
-    }
-    if (owner) owner->SortChildren();
-    RefreshList();
+    const bool quiet =
+        senderName == "CutBtn" || senderName == "Cut1" || senderName == "ListPaneCut";
+    FClipboard.Delete(!quiet);
 }
 
 void TMainForm::ListPaneRenameClick() {
@@ -206,9 +143,8 @@ void TMainForm::ListPanePropsClick() {
 
 void TMainForm::MainItemsDblClick(int row) {
     // The double-clicked row acts, even where other rows are selected too.
-    TKexObject* r = row >= 0 && row < static_cast<int>(MainItems.size())
-                        ? MainItems[static_cast<size_t>(row)].Data
-                        : SelectedRowObject();
+    TKexObject* r = row >= 0 && row < static_cast<int>(MainItems.size()) ? FItems.RowObject(row)
+                                                                         : SelectedRowObject();
     if (!r) return;
     TTreeNode* before = Selected;
     r->DefaultAction();
@@ -244,125 +180,42 @@ void TMainForm::ListPaneLaunchClick() {
 }
 
 void TMainForm::SelectAll1Click() {
-    ActivePane = TPane::MainItems;
-    if (FView) FView->FocusPane(TPane::MainItems);
-    for (auto& row : MainItems)
-        row.Selected = true;
-    if (FView) FView->ListSelectionChanged();
+    FocusPane(TPane::MainItems);
+    FItems.SelectAll();
 }
 
-// --- drag and drop ---------------------------------------------------------------------
-
-bool TMainForm::DropsIntoOwnSubtree(TPane source, const TTreeNode* target) const {
-    if (!target) return false;
-    auto below = [target](const TTreeNode* n) {
-        return n && (n == target || target->HasAsAncestor(n));
-    };
-    if (source == TPane::Folders) return below(Selected);
-    for (const auto& row : MainItems)
-        if (row.Selected && below(OwnNode(row.Data))) return true;
-    return false;
-}
+// --- drag and drop, clipboard ---------------------------------------------------------------
 
 bool TMainForm::FoldersDragOver(TPane source, TTreeNode* target) const {
-    return !DropsIntoOwnSubtree(source, target);
+    return FClipboard.FoldersDragOver(source, target);
 }
 
 void TMainForm::FoldersDragDrop(TPane source, TTreeNode* target) {
-    if (!target || !FoldersDragOver(source, target)) return;
-    if (source == TPane::Folders) {
-        if (!Selected) return;
-        if (MoveNodeTo(Selected, target)) target->SortChildren();
-        // The moved node stays selected: the tree shows it at its new place
-        // and the list and path follow.
-        SelectNode(Selected);
-        return;
-    }
-    TTreeNode* owner = Selected;
-    TKexObject* ownerRecord = owner ? owner->Data() : nullptr;
-    {
-        TTreeUpdate update(Folders);
-        for (TKexObject* r : SelectedListObjects()) {
-            if (TTreeNode* node = OwnNode(r))
-                MoveNodeTo(node, target);
-            else
-                MoveItemTo(r, ownerRecord, target);
-        }
-    }
-    target->SortChildren();
-    RefreshList();
+    FClipboard.FoldersDragDrop(source, target);
 }
 
 bool TMainForm::MainItemsDragOver(TPane source, int targetRow) const {
-    if (source == TPane::Folders || ActivePane == TPane::Folders) return false;
-    TKexObject* doc = SelectedRowObject();
-    if (!doc || doc->GetKind() != kindDoc) return false;
-    if (targetRow < 0 || targetRow >= static_cast<int>(MainItems.size())) return false;
-    TKexObject* target = MainItems[static_cast<size_t>(targetRow)].Data;
-    if (!target) return false;
-    return CsvField(target, "E-Mail Address").size() >= 2 ||
-           CsvField(target, "Fax Number").size() >= 2;
+    return FClipboard.ItemsDragOver(source, targetRow);
 }
 
 void TMainForm::MainItemsDragDrop(TPane source, int targetRow) {
-    if (!MainItemsDragOver(source, targetRow)) return;
-    TKexObject* doc = SelectedRowObject();
-    TKexObject* target = MainItems[static_cast<size_t>(targetRow)].Data;
-    const std::string file = doc->GetTarget();
-    const int confirm = mb::YesNoCancel | mb::IconQuestion;
-    if (CsvField(target, "Fax Number").size() > 1 &&
-        Ask("Send document via Fax to " + target->GetTitle() + "?", "Confirm", confirm) == id::Yes)
-        target->SendFax(file);
-    if (CsvField(target, "E-Mail Address").size() > 1 &&
-        Ask("Send document as an E-Mail attachment to " + target->GetTitle() + "?", "Confirm",
-            confirm) == id::Yes)
-        target->SendMail(file);
+    FClipboard.ItemsDragDrop(source, targetRow);
 }
 
 void TMainForm::EvDropFiles(const std::vector<std::string>& files) {
-    if (files.empty()) return;
-    SelectRootIfNone();
-    if (!Selected || !Selected->Data()) return;
-    const std::string& path = files.front();
-    CreateObject(kindDoc, fileio::ExtractFileName(path), path, "", Selected, "", 0);
-    RefreshList();
+    FClipboard.DropFiles(files);
 }
 
-// --- clipboard ---------------------------------------------------------------------------
-
 void TMainForm::CopyBtnClick() {
-    if (ActivePane == TPane::MainItems && SelectedRowCount() == 1) {
-        TKexObject* r = SelectedRowObject();
-        if (r && r->GetKind() > kindWeb) {
-            r->CopyToClipboard();
-            return;
-        }
-    }
-    if (ActivePane == TPane::Folders) {
-        if (Selected) transfer::CopyNode(Selected, Filter);
-    } else {
-        transfer::CopyListSelection(SelectedListObjects());
-    }
+    FClipboard.Copy();
 }
 
 void TMainForm::CutBtnClick() {
-    CopyBtnClick();
-    DeleteBtnClick("CutBtn");
+    FClipboard.Cut();
 }
 
 void TMainForm::PasteBtnClick() {
-    SelectRootIfNone();
-    if (!Selected) return;
-    bool pasted;
-    try {
-        pasted = transfer::Paste(Selected);
-    } catch (...) {
-        // What was read before the error stays; show it.
-        Selected->SortChildren();
-        RefreshList();
-        throw;
-    }
-    if (pasted) RefreshList();
+    FClipboard.Paste();
 }
 
 // --- file ----------------------------------------------------------------------------------
@@ -372,8 +225,8 @@ void TMainForm::Save1Click() {
 }
 
 void TMainForm::Revert1Click() {
-    if (Ask("This option will lose all changes made during this session. Are you sure?",
-            "Revert to Saved", mb::OkCancel | mb::IconQuestion) != id::Ok)
+    if (AskUser("This option will lose all changes made during this session. Are you sure?",
+                "Revert to Saved", mb::OkCancel | mb::IconQuestion) != id::Ok)
         return;
     TTreeNode* root = Folders.GetFirstNode();
     if (!root) return;
@@ -406,7 +259,7 @@ void TMainForm::GetUrlBtnClick() {
     if (address.empty()) {
         // Rather than nothing without a word: how a page can be read.
         std::string hint = browser.CaptureHint();
-        if (!hint.empty()) Ask(hint, "Get Browser URL", mb::Ok | mb::IconInformation);
+        if (!hint.empty()) AskUser(hint, "Get Browser URL", mb::Ok | mb::IconInformation);
         return;
     }
     // A page without a title would leave a node without a label.

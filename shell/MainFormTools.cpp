@@ -14,8 +14,7 @@
 void TMainForm::OptionsItemClick() {
     TOptionPages dlg(Tools);
     dlg.FormCreate();
-    for (const TFilterEntry& entry : FilterListBox)
-        dlg.CatList.push_back(entry.Name);
+    dlg.CatList = FFind.CategoryNames();
     const TModalResult result = dlg.ShowModal();
 
     // The settings and the tools go into "kex.ini" at once, in one write, so
@@ -36,10 +35,7 @@ void TMainForm::OptionsItemClick() {
         browser.Name = TBrowserSettings::NameFromSetting(dlg.DDE);
         browser.Path = TBrowserSettings::PathFromSetting(dlg.Path);
         browser.ApplyTo(Svc().UseBrowser());
-        // The check marks stay with their categories: the filter in force
-        // keeps showing which ones it uses.
-        for (size_t n = 0; n < FilterListBox.size() && n < dlg.CatList.size(); ++n)
-            FilterListBox[n].Name = dlg.CatList[n];
+        FFind.RenameCategories(dlg.CatList);
         if (FView) FView->CategoryNamesChanged();
     }
     if (FView) FView->ToolsChanged();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingMainView.h"
+#include "TreeFixture.h"
 #include "shell/MainForm.h"
 #include "store/ContactStore.h"
 #include "store/KexObject.h"
@@ -14,7 +15,7 @@
 
 // A main window over an empty data folder, installed as the records' main
 // window, with a recording view.
-class MainFormFixture : public ::testing::Test {
+class MainFormFixture : public TreeFixture {
 protected:
     MainFormFixture() {
         svc.Services.MainWindow = &form;
@@ -24,19 +25,7 @@ protected:
     }
     ~MainFormFixture() override { svc.Services.MainWindow = &svc.MainWindow; }
 
-    TTreeNode* Node(uint8_t kind, const std::string& title, TTreeNode* parent = nullptr) {
-        return CreateObject(kind, title, "", "", parent ? parent : root, "", 0).Node;
-    }
-    TKexObject* Item(uint8_t kind, const std::string& title, TTreeNode* owner,
-                     const std::string& target = "") {
-        return CreateObject(kind, title, target, "", owner, "", 0).Object;
-    }
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> out;
-        for (const auto& r : form.MainItems)
-            out.push_back(r.Caption);
-        return out;
-    }
+    std::vector<std::string> Captions() const { return CaptionsOf(form.MainItems); }
     std::vector<std::string> ChildTexts(const TTreeNode* n) const {
         std::vector<std::string> out;
         for (TTreeNode* c = n->GetFirstChild(); c; c = c->GetNextSibling())
@@ -57,7 +46,4 @@ protected:
     TContactStore doc; // outlives the form
     TTreeNodes& tree = doc.Tree();
     TMainForm form{doc};
-    TTreeNode* root = nullptr;
 };
-
-using Strings = std::vector<std::string>;
