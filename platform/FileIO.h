@@ -54,12 +54,13 @@ void WriteFileReplacing(const std::string& path, std::string_view data);
 // - A new file is written straight to its name and removed again when that
 //   write fails; a file that already holds the data is left alone; any other
 //   file is replaced through a temporary as above, keeping its mode, owner and
-//   group (written in place only where no temporary can be made).
+//   group (written in place where the rules above say so, except a file with
+//   other hard links, which is then refused).
 // - Stale temporaries are looked for in one listing of the folder taken when
 //   the batch begins instead of at every save.
 // - Nothing is flushed to disk: the system writes the files out in its own
-//   time, and a file a crash leaves short differs from what the next
-//   publishing writes, so that one replaces it.
+//   time, and a file a crash leaves short or blank differs from what the
+//   next publishing writes, so that one replaces it.
 // Saves into other folders keep the rules of WriteFileReplacing. One batch at
 // a time; a second one made while another lives does nothing.
 class TWriteBatch {

@@ -206,6 +206,10 @@ TEST_F(WriteBatchTest, AReadOnlyFolderRefusesNewFilesAndWritesExistingOnesInPlac
     otheruser::Give(dir.File("home"));
     WriteText(Home("old.vcf"), "old");
     otheruser::Give(Home("old.vcf"));
+    // In place, a file with another name elsewhere would be written through.
+    WriteText(Other("real.vcf"), "old");
+    otheruser::Give(Other("real.vcf"));
+    fs::create_hard_link(Other("real.vcf"), Home("linked.vcf"));
     const ino_t ino = LinkStat(Home("old.vcf")).st_ino;
     ::chmod(dir.File("home").c_str(), 0555);
     const std::string result = otheruser::Run([&]() -> std::string {
@@ -214,6 +218,8 @@ TEST_F(WriteBatchTest, AReadOnlyFolderRefusesNewFilesAndWritesExistingOnesInPlac
             return "new file: error " + std::to_string(err);
         if (int err = SaveError(Home("old.vcf"), "new"); err != 0)
             return "existing file: error " + std::to_string(err);
+        if (int err = SaveError(Home("linked.vcf"), "new"); err != io_error::AccessDenied)
+            return "hard-linked file: error " + std::to_string(err);
         return "";
     });
     ::chmod(dir.File("home").c_str(), 0755);
@@ -221,6 +227,7 @@ TEST_F(WriteBatchTest, AReadOnlyFolderRefusesNewFilesAndWritesExistingOnesInPlac
     EXPECT_FALSE(fs::exists(Home("new.vcf")));
     EXPECT_EQ(Content(Home("old.vcf")), "new");
     EXPECT_EQ(LinkStat(Home("old.vcf")).st_ino, ino);
+    EXPECT_EQ(Content(Other("real.vcf")), "old");
 }
 
 } // namespace
