@@ -2,8 +2,10 @@
 
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
@@ -32,6 +34,10 @@ public:
     Fd(Fd&& other) noexcept : FFd(other.release()) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&& other) noexcept {
+        Reset(other.release());
+        return *this;
+    }
     int get() const { return FFd; }
     int release() {
         int fd = FFd;
@@ -183,13 +189,15 @@ private:
 constexpr std::string_view kTmpMark = ".tmp-";
 constexpr size_t kTmpRandom = 6; // the XXXXXX of mkostemp
 
-// The write batch in force: its folder and the temporaries it listed there.
+// The write batch in force: its folder (as named and held open) and the
+// temporaries it listed there.
 struct TBatchState {
     std::mutex Lock;
     bool Active = false;
     dev_t Dev = 0;
     ino_t Ino = 0;
-    std::string Folder;
+    std::string Folder; // as the batch was given it, "" for the current folder
+    Fd Dir;
     std::vector<std::string> Temporaries;
 };
 
@@ -212,14 +220,19 @@ void RemoveIfStale(int dfd, const char* name) {
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) ::unlinkat(dfd, name, 0);
 }
 
-// Whether saves of target are part of the write batch in force.
-bool InBatch(const std::string& folder) {
+// The batch's open folder when folder (a file's folder part) is the batch's
+// folder, else -1. The name is compared first: a site's saves all name the
+// folder the same way, and need no look at the disk to be recognised.
+int BatchFolder(const std::string& folder) {
     TBatchState& b = Batch();
     std::lock_guard guard(b.Lock);
-    if (!b.Active) return false;
+    if (!b.Active) return -1;
+    if (folder == b.Folder) return b.Dir.get();
     struct stat st {};
-    return ::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 && st.st_dev == b.Dev &&
-           st.st_ino == b.Ino;
+    if (::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 && st.st_dev == b.Dev &&
+        st.st_ino == b.Ino)
+        return b.Dir.get();
+    return -1;
 }
 
 // Removes "NAME.tmp-XXXXXX" files of earlier saves that were killed: a file
@@ -230,14 +243,12 @@ void RemoveStaleTemporaries(const std::string& target) {
     auto ours = [&](std::string_view name) {
         return name.size() == prefix.size() + kTmpRandom && name.substr(0, prefix.size()) == prefix;
     };
-    if (InBatch(folder)) {
+    if (int dfd = BatchFolder(folder); dfd >= 0) {
         TBatchState& b = Batch();
         std::lock_guard guard(b.Lock);
-        Fd dfd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (dfd.get() < 0) return;
         std::erase_if(b.Temporaries, [&](const std::string& name) {
             if (!ours(name)) return false;
-            RemoveIfStale(dfd.get(), name.c_str());
+            RemoveIfStale(dfd, name.c_str());
             return true;
         });
         return;
@@ -319,6 +330,11 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
         discard();
         EInOutError::RaiseFromErrno(err, path);
     };
+    const bool batched = BatchFolder(ExtractFilePath(target)) >= 0;
+    // Space taken at once spares the file system writing the file out when
+    // the rename replaces the old one (ext4 does that for unallocated data),
+    // which a batch of thousands would wait for.
+    if (batched && !data.empty()) ::fallocate(fd.get(), 0, 0, static_cast<off_t>(data.size()));
     if (int err = WriteAll(fd.get(), data)) fail(err);
     mode_t mode;
     if (old) {
@@ -335,7 +351,6 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
         mode = 0666 & ~mask;
     }
     if (::fchmod(fd.get(), mode) != 0) fail(errno);
-    bool batched = InBatch(ExtractFilePath(target));
     if (!batched && ::fsync(fd.get()) != 0) fail(errno);
     if (::close(fd.release()) != 0) fail(errno);
     if (::rename(tmp.c_str(), target.c_str()) != 0) {
@@ -345,7 +360,7 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
         if (old && (err == EBUSY || err == EXDEV)) return TReplaced::InPlace;
         EInOutError::RaiseFromErrno(err, path);
     }
-    // Make the rename itself durable (a batch flushes once at its end).
+    // Make the rename itself durable (a batch leaves flushing to the system).
     if (batched) return TReplaced::Done;
     std::string dir = ExtractFilePath(target);
     Fd dfd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -353,7 +368,92 @@ TReplaced ReplaceViaTemporary(const std::string& target, const std::string& path
     return TReplaced::Done;
 }
 
+// Whether the open file holds exactly data (its size already known to match).
+bool HoldsExactly(int fd, std::string_view data) {
+    char buf[65536];
+    size_t at = 0;
+    while (at < data.size()) {
+        ssize_t n = gRead(fd, buf, std::min(sizeof buf, data.size() - at));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0 || std::memcmp(buf, data.data() + at, static_cast<size_t>(n)) != 0) return false;
+        at += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Locks the regular file name in the folder dfd as TSaveLock does, without
+// following a link: a link put there after the caller looked is refused.
+// Answers the open file and fills st, or raises.
+Fd LockInFolder(int dfd, const std::string& name, const std::string& path, struct stat& st) {
+    auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        Fd fd(::openat(dfd, name.c_str(), O_RDONLY | flags));
+        // A file that may be written but not read is still locked (and replaced).
+        if (fd.get() < 0 && errno == EACCES)
+            fd.Reset(::openat(dfd, name.c_str(), O_WRONLY | flags));
+        if (fd.get() < 0) {
+            if (errno == ELOOP) throw EInOutError(io_error::AccessDenied, path);
+            EInOutError::RaiseFromErrno(errno, path);
+        }
+        while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) break; // no locks here
+            if (std::chrono::steady_clock::now() > deadline)
+                throw EInOutError(io_error::AccessDenied, path);
+            std::this_thread::sleep_for(kLockPoll);
+        }
+        struct stat now {};
+        if (::fstat(fd.get(), &st) != 0) EInOutError::RaiseFromErrno(errno, path);
+        if (::fstatat(dfd, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0)
+            EInOutError::RaiseFromErrno(errno, path);
+        if (SameFile(st, now)) return fd;
+    }
+}
+
+// A save into the folder of the write batch in force, by the batch's rules
+// (FileIO.h). Answers false, having done nothing, when path is not in the
+// batch's folder or names a device or pipe, which the usual rules write.
+bool WriteInBatch(const std::string& path, std::string_view data) {
+    const int dfd = BatchFolder(ExtractFilePath(path));
+    const std::string name = ExtractFileName(path);
+    if (dfd < 0 || name.empty()) return false;
+    {
+        Fd fd(::openat(dfd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                       0666));
+        if (fd.get() >= 0) {
+            // Marks the file as held by a running save, as a temporary is.
+            ::flock(fd.get(), LOCK_EX | LOCK_NB);
+            int err = WriteAll(fd.get(), data);
+            if (::close(fd.release()) != 0 && err == 0) err = errno;
+            if (err) {
+                ::unlinkat(dfd, name.c_str(), 0);
+                EInOutError::RaiseFromErrno(err, path);
+            }
+            RemoveStaleTemporaries(path);
+            return true;
+        }
+        if (errno != EEXIST) EInOutError::RaiseFromErrno(errno, path);
+    }
+    struct stat st {};
+    if (::fstatat(dfd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        EInOutError::RaiseFromErrno(errno, path);
+    if (S_ISLNK(st.st_mode) || S_ISDIR(st.st_mode)) throw EInOutError(io_error::AccessDenied, path);
+    if (!S_ISREG(st.st_mode)) return false;
+    Fd held = LockInFolder(dfd, name, path, st);
+    if (!S_ISREG(st.st_mode)) throw EInOutError(io_error::AccessDenied, path);
+    CheckWritable(path, path, st);
+    RemoveStaleTemporaries(path);
+    if (static_cast<size_t>(st.st_size) == data.size() && HoldsExactly(held.get(), data))
+        return true;
+    if (ReplaceViaTemporary(path, path, data, &st) == TReplaced::Done) return true;
+    // Writing in place would write through to the file's other names.
+    if (st.st_nlink > 1) throw EInOutError(io_error::AccessDenied, path);
+    WriteInPlace(path, path, data, st, true);
+    return true;
+}
+
 void Write(const std::string& path, std::string_view data, bool keepBackup) {
+    if (WriteInBatch(path, data)) return;
     std::string target = ResolveLinks(path);
     struct stat st {};
     if (::stat(target.c_str(), &st) != 0) {
@@ -380,14 +480,14 @@ TWriteBatch::TWriteBatch(const std::string& folder) {
     TBatchState& b = Batch();
     std::lock_guard guard(b.Lock);
     if (b.Active) return;
-    std::string dir = folder.empty() ? "." : folder;
-    DIR* d = ::opendir(dir.c_str());
-    if (!d) return; // saves there fail on their own, with their own message
+    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0) return; // saves there fail on their own, with their own message
     struct stat st {};
-    if (::fstat(::dirfd(d), &st) != 0) {
-        ::closedir(d);
-        return;
-    }
+    if (::fstat(dir.get(), &st) != 0) return;
+    Fd listing(::dup(dir.get()));
+    DIR* d = listing.get() >= 0 ? ::fdopendir(listing.get()) : nullptr;
+    if (!d) return;
+    listing.release(); // closedir closes it
     b.Temporaries.clear();
     while (dirent* e = ::readdir(d))
         if (IsTemporaryName(e->d_name)) b.Temporaries.emplace_back(e->d_name);
@@ -395,7 +495,8 @@ TWriteBatch::TWriteBatch(const std::string& folder) {
     b.Active = FActive = true;
     b.Dev = st.st_dev;
     b.Ino = st.st_ino;
-    b.Folder = dir;
+    b.Folder = folder;
+    b.Dir = std::move(dir);
 }
 
 TWriteBatch::~TWriteBatch() {
@@ -404,11 +505,7 @@ TWriteBatch::~TWriteBatch() {
     std::lock_guard guard(b.Lock);
     b.Active = false;
     b.Temporaries.clear();
-    Fd dfd(::open(b.Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dfd.get() >= 0) {
-        ::syncfs(dfd.get());
-        ::fsync(dfd.get());
-    }
+    b.Dir.Reset();
 }
 
 std::optional<std::string> TryReadFile(const std::string& path) {

@@ -44,12 +44,25 @@ std::string ReadFile(const std::string& path);
 //   folder is refused.
 void WriteFileReplacing(const std::string& path, std::string_view data);
 
-// While one lives, saves into its folder (a published site's thousands of
-// cards) stay linear: they look for stale temporaries in one listing of the
-// folder taken when the batch began instead of reading the folder at every
-// save, and leave flushing to disk to the batch's end, which flushes the
-// folder's file system once. Every other rule of WriteFileReplacing holds.
-// One batch at a time; a second one made while another lives does nothing.
+// While one lives, saves into its folder write a published site: thousands of
+// files that are the program's output and can be written again, so those
+// saves follow these rules instead:
+// - The name is taken as it is: a symbolic link is refused ("File access
+//   denied") rather than followed, and a file with other hard links is
+//   replaced rather than written through, so nothing outside the folder is
+//   ever written. A folder is refused.
+// - A new file is written straight to its name and removed again when that
+//   write fails; a file that already holds the data is left alone; any other
+//   file is replaced through a temporary as above, keeping its mode, owner and
+//   group (written in place where the rules above say so, except a file with
+//   other hard links, which is then refused).
+// - Stale temporaries are looked for in one listing of the folder taken when
+//   the batch begins instead of at every save.
+// - Nothing is flushed to disk: the system writes the files out in its own
+//   time, and a file a crash leaves short or blank differs from what the
+//   next publishing writes, so that one replaces it.
+// Saves into other folders keep the rules of WriteFileReplacing. One batch at
+// a time; a second one made while another lives does nothing.
 class TWriteBatch {
 public:
     explicit TWriteBatch(const std::string& folder);

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -174,6 +175,25 @@ TEST_F(PublishFixture, PublishedTwiceRewritesThePagesButKeepsThePictures) {
     EXPECT_NE(ReadText(out.File("tavimain.htm")).find("Ann Lee-Roe"), std::string::npos);
     EXPECT_NE(ReadText(out.File("taviindex.htm")).find("Ann Lee-Roe"), std::string::npos);
     EXPECT_NE(ReadText(out.File("tavimain.tvd")).find("Ann Lee-Roe"), std::string::npos);
+    EXPECT_NE(ReadText(out.File(card)).find("Ann Lee-Roe"), std::string::npos);
+}
+
+TEST_F(PublishFixture, ALinkPlantedInTheFolderIsRefusedAndWhatItPointsToStays) {
+    TTempDir elsewhere;
+    WriteText(elsewhere.File("precious.txt"), "mine");
+    TKexObject* ann = site.At("My Contacts/Friends/Ann Lee")->Data();
+    const std::string card = out.File("vc" + std::to_string(ann->GetObjectId()) + ".vcf");
+    ASSERT_EQ(symlink(elsewhere.File("precious.txt").c_str(), card.c_str()), 0);
+    try {
+        Publish("My Contacts/Friends", Options("Friends"), "Friends.htm");
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.FileName(), card);
+        EXPECT_EQ(e.ErrorCode(), io_error::AccessDenied);
+    }
+    EXPECT_EQ(ReadText(elsewhere.File("precious.txt")), "mine");
+    struct stat st {};
+    EXPECT_TRUE(lstat(card.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
 }
 
 TEST_F(PublishFixture, ChoicesOfTheWizardReachThePages) {
