@@ -1,9 +1,9 @@
 #include "platform/PosixShell.h"
 
+#include "platform/AskUser.h"
 #include "platform/DesktopEntry.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/ViewFactory.h"
 
 #include <algorithm>
 #include <cctype>
@@ -359,8 +359,7 @@ void TPosixShell::Fail(const TLaunch& launch, const std::string& why) const {
         FReport(text);
         return;
     }
-    if (IViewFactory* views = Svc().Views)
-        views->MessageBox(text, "Merrowin", mb::Ok | mb::IconError);
+    AskUser(text, "Merrowin", mb::Ok | mb::IconError);
 }
 
 std::string TPosixShell::StartReason(const TLaunch& launch, const TReport& failure) {

@@ -1,10 +1,10 @@
 #include "printing/PrinterSetupDlg.h"
 
+#include "platform/AskUser.h"
 #include "platform/Errors.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
-#include "platform/ViewFactory.h"
 
 #include <algorithm>
 
@@ -39,10 +39,8 @@ bool TPrinterSetupDlg::Execute() {
     try {
         Printer.Save(Svc().UseSettings());
     } catch (const EInOutError& e) {
-        if (Svc().Views)
-            Svc().Views->MessageBox("The printer setup could not be kept for the next start.\n\n" +
-                                        e.Where(),
-                                    Caption, mb::Ok | mb::IconError);
+        AskUser("The printer setup could not be kept for the next start.\n\n" + e.Where(), Caption,
+                mb::Ok | mb::IconError);
     }
     return true;
 }

@@ -1,12 +1,12 @@
 #include "printing/ReportForm.h"
 
+#include "platform/AskUser.h"
 #include "platform/Clock.h"
 #include "platform/Errors.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
-#include "platform/ViewFactory.h"
 #include "printing/FontDialog.h"
 #include "printing/PrinterSetupDlg.h"
 #include "printing/ReportFields.h"
@@ -256,5 +256,5 @@ TModalResult TReportForm::Execute() {
 }
 
 void TReportForm::ShowError(const std::string& text) {
-    if (Svc().Views) Svc().Views->MessageBox(text, Caption, mb::Ok | mb::IconError);
+    AskUser(text, Caption, mb::Ok | mb::IconError);
 }

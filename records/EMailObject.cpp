@@ -3,13 +3,13 @@
 #include "comm/Email.h"
 #include "exchange/CommaText.h"
 #include "exchange/HtmlOut.h"
+#include "platform/AskUser.h"
 #include "platform/BrowserLink.h"
 #include "platform/MainWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/ShellService.h"
-#include "platform/ViewFactory.h"
 #include "records/ColumnValue.h"
 #include "records/EMailEditDlg.h"
 #include "store/ContainerRules.h"
@@ -106,12 +106,9 @@ void TEMailObject::SendMail(const std::string& attachment) {
         mail.Recipient = commatext::SplitCommaText(list);
         if (mail.Recipient.size() >= 2 && route != kMailBySystem) {
             // Only the mail system takes several recipients at once.
-            int answer = svc.Views
-                             ? svc.Views->MessageBox(
-                                   "Mailing to multiple recipients requires use of the Windows "
-                                   "Messaging API (MAPI). Do you want to continue and use MAPI?",
-                                   "Confirm", mb::YesNoCancel | mb::IconQuestion)
-                             : id::Cancel;
+            int answer = AskUser("Mailing to multiple recipients requires use of the Windows "
+                                 "Messaging API (MAPI). Do you want to continue and use MAPI?",
+                                 "Confirm", mb::YesNoCancel | mb::IconQuestion);
             if (answer != id::Yes) return;
             several = true;
         }

@@ -1,11 +1,11 @@
 #include "records/FaxObject.h"
 
+#include "platform/AskUser.h"
 #include "platform/FileIO.h"
 #include "platform/MailSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "platform/Telephony.h"
-#include "platform/ViewFactory.h"
 #include "records/ColumnValue.h"
 #include "records/FaxEditDlg.h"
 #include "store/ContainerRules.h"
@@ -82,9 +82,7 @@ void TFaxObject::SendFax(const std::string& document) {
 
     uint32_t result =
         Svc().UseMail().SendMail(0, msg, mapi::LogonUI | mapi::NewSession | mapi::Dialog);
-    if (result != mapi::SuccessSuccess)
-        if (IViewFactory* views = Svc().Views)
-            views->MessageBox(kSendError, "Merrowin", mb::Ok | mb::IconError);
+    if (result != mapi::SuccessSuccess) AskUser(kSendError, "Merrowin", mb::Ok | mb::IconError);
 }
 
 void TFaxObject::Dial() {

@@ -1,8 +1,8 @@
 #include "records/WebSiteDlg.h"
 
+#include "platform/AskUser.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/ViewFactory.h"
 
 TWebSiteDlg::TWebSiteDlg()
     : WebItems{
@@ -15,9 +15,7 @@ void TWebSiteDlg::OKBtnClick() {
         SetModalResult(mrOk);
         return;
     }
-    if (IViewFactory* views = Svc().Views)
-        views->MessageBox(
-            "\"" + Web + "\" is not a site address. Begin it with a scheme such as \"http://\".",
+    AskUser("\"" + Web + "\" is not a site address. Begin it with a scheme such as \"http://\".",
             Caption, mb::Ok | mb::IconWarning);
 }
 

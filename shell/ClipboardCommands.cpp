@@ -2,7 +2,7 @@
 
 #include "platform/FileIO.h"
 #include "platform/MessageBox.h"
-#include "shell/AskUser.h"
+#include "platform/AskUser.h"
 #include "shell/ItemList.h"
 #include "shell/MainFormHost.h"
 #include "store/FilterState.h"

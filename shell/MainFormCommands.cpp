@@ -1,7 +1,7 @@
 #include "platform/BrowserLink.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "shell/AskUser.h"
+#include "platform/AskUser.h"
 #include "shell/MainForm.h"
 #include "store/ContactStore.h"
 #include "store/KexObject.h"

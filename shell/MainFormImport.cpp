@@ -1,7 +1,7 @@
 #include "exchange/jobs/ImportWizard.h"
+#include "platform/AskUser.h"
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
-#include "platform/ViewFactory.h"
 #include "shell/MainForm.h"
 #include "store/ContactStore.h"
 #include "store/TreeNode.h"
@@ -25,8 +25,6 @@ void TMainForm::ImportBtnClick() {
         for (const std::string& w : done.Warnings)
             message += "\n" + w;
         message += "\n\n" + text + ".";
-        if (IViewFactory* views = Svc().Views)
-            views->MessageBox(message, "Import",
-                              mb::Ok | (done.Error.empty() ? mb::IconWarning : mb::IconError));
+        AskUser(message, "Import", mb::Ok | (done.Error.empty() ? mb::IconWarning : mb::IconError));
     }
 }

@@ -4,6 +4,7 @@
 #include "exchange/UserFolders.h"
 #include "exchange/jobs/PublishJob.h"
 #include "exchange/jobs/WebArt.h"
+#include "platform/AskUser.h"
 #include "platform/Errors.h"
 #include "platform/FileIO.h"
 #include "platform/MessageBox.h"
@@ -51,11 +52,6 @@ int KindImage(int kind) {
     default:
         return 0;
     }
-}
-
-int Ask(const std::string& text, const std::string& caption, int type) {
-    IViewFactory* views = Svc().Views;
-    return views ? views->MessageBox(text, caption, type) : id::Cancel;
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {
@@ -114,7 +110,7 @@ void TExportWizard::FormShow() {
 
 void TExportWizard::ExportTypeChange() {
     if (ExportType == etVCard && !CanPublishVCard(DestNode)) {
-        Ask(kVCardOnlyText, "Warning", mb::OkCancel | mb::IconWarning);
+        AskUser(kVCardOnlyText, "Warning", mb::OkCancel | mb::IconWarning);
         ExportType = etTransfer;
     }
     if (ExportType < 0 || ExportType >= static_cast<int>(Sequences().size()))
@@ -229,7 +225,7 @@ void TExportWizard::PrevBtnClick() {
 }
 
 bool TExportWizard::Refuse(const std::string& text, const char* control) {
-    Ask(text, "Check Filename", mb::Ok | mb::IconError);
+    AskUser(text, "Check Filename", mb::Ok | mb::IconError);
     FocusControl = control;
     Changed();
     return false;
@@ -285,16 +281,16 @@ bool TExportWizard::FormClose() {
         }
     } catch (const EInOutError& e) {
         // Reported with the file's name; the user may choose another folder.
-        Ask(e.Where(), Caption, mb::Ok | mb::IconError);
+        AskUser(e.Where(), Caption, mb::Ok | mb::IconError);
         return false;
     }
     return true;
 }
 
 void TExportWizard::OfferToOpen() {
-    if (Ask("The pages are written. Open \"" + fileio::ExtractFileName(PublishedPage) +
-                "\" in the web browser now?",
-            Caption, mb::YesNo | mb::IconQuestion) != id::Yes)
+    if (AskUser("The pages are written. Open \"" + fileio::ExtractFileName(PublishedPage) +
+                    "\" in the web browser now?",
+                Caption, mb::YesNo | mb::IconQuestion) != id::Yes)
         return;
     Svc().UseShell().Open(PublishedPage, "", fileio::ExtractFilePath(PublishedPage), 1);
 }

@@ -1,4 +1,4 @@
-#include "shell/AskUser.h"
+#include "platform/AskUser.h"
 
 #include "platform/MessageBox.h"
 #include "platform/Services.h"
