@@ -76,6 +76,9 @@ public:
     std::vector<TFilterEntry>& FilterListBox; // 32 categories
     int& FoldersWidth;                        // tree pane width
     int& FilterListWidth;                     // category list width while a filter is on
+    // The width of the left pane as shown: the category list's while a filter
+    // is on, else the tree's.
+    int& LeftPaneWidth() { return FFind.LeftPaneWidth(); }
     std::string& FindEditBox;
     bool& SearchTimeEnabled; // the one-second find timer runs
     TProgressForm& Progress;

@@ -144,7 +144,7 @@ void TMainWindow::TreeCurrentChanged(const QModelIndex& current) {
 
 void TMainWindow::SplitterMoved(int pos) {
     if (FSyncing) return;
-    (FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth) = pos;
+    FForm.LeftPaneWidth() = pos;
 }
 
 void TMainWindow::PaneFocused(TPane pane) {
@@ -374,7 +374,7 @@ void TMainWindow::ApplyViewStyle() {
 
 void TMainWindow::ApplyLeftWidth() {
     TSyncGuard guard(FSyncing);
-    int left = FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth;
+    int left = FForm.LeftPaneWidth();
     int total = qMax(FSplitter->width(), left + 50);
     FSplitter->setSizes({left, total - left - FSplitter->handleWidth()});
 }
@@ -387,7 +387,7 @@ TWinSetup TMainWindow::GetSetup() const {
     s.Height = height();
     // Split is the width of the left pane that shows: the tree, or the
     // category list while a filter is on.
-    int left = FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth;
+    int left = FForm.LeftPaneWidth();
     s.Split = FSplitter->isVisible() ? FSplitter->sizes().value(0) : left;
     s.Style = FForm.ViewStyle;
     for (int i = 0; i < 3; ++i)
@@ -404,7 +404,7 @@ void TMainWindow::ApplySetup(const TWinSetup& wanted) {
     const TWinSetup setup = TMainWinState::PlacedOnScreens(wanted, screens);
     move(setup.Left, setup.Top);
     resize(setup.Width, setup.Height);
-    (FForm.Filter.FilterMode() ? FForm.FilterListWidth : FForm.FoldersWidth) = setup.Split;
+    FForm.LeftPaneWidth() = setup.Split;
     if (setup.Style >= 1 && setup.Style <= 4) {
         FForm.ViewStyle = setup.Style;
         ApplyViewStyle();
