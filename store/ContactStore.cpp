@@ -8,6 +8,7 @@
 #include "store/TreeNode.h"
 
 #include <algorithm>
+#include <optional>
 
 TContactStore::TContactStore() : FTree(this) {
     FRoot = CreateRoot(FTree);
@@ -51,13 +52,23 @@ void TContactStore::Save() {
 }
 
 void TContactStore::Revert() {
+    // Read before anything goes: a file that cannot be read any more leaves
+    // the session's records where they are.
+    const std::string path = FileName();
+    const std::optional<std::string> text = fileio::ReadFileIfExists(path);
     TUpdate scope(this);
     TTreeUpdate bulk(FTree);
     FRoot->DeleteChildren();
     if (TKexObject* r = FRoot->Data())
         while (r->HasItems())
             r->DeleteItem(r->GetItem(0));
-    Load();
+    try {
+        if (text) LoadDataText(FRoot, *text, fileio::ExtractFileName(path));
+    } catch (...) {
+        FIncomplete = true;
+        throw;
+    }
+    FIncomplete = false;
 }
 
 // --- update scope ---------------------------------------------------------------

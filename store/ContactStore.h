@@ -50,7 +50,8 @@ public:
     // read, nothing is written. Raises EInOutError.
     void Save();
     // Drops every record below the root, and the root's own items (the file
-    // holds them too), and reads the data file again.
+    // holds them too), and reads the data file again. A file that cannot be
+    // read raises before anything is dropped.
     void Revert();
 
     // --- update scope ------------------------------------------------------------

@@ -12,12 +12,17 @@
 
 void LoadDataFile(TTreeNode* root, const std::string& path) {
     if (!root) return;
-    TTreeUpdate guard(*root->Owner());
     // The whole file or an error: a file that is there but cannot be read
     // must never pass for an empty one.
     auto text = fileio::ReadFileIfExists(path);
     if (!text) return;
-    TTextReader f(*text, fileio::ExtractFileName(path));
+    LoadDataText(root, *text, fileio::ExtractFileName(path));
+}
+
+void LoadDataText(TTreeNode* root, const std::string& text, const std::string& fileName) {
+    if (!root) return;
+    TTreeUpdate guard(*root->Owner());
+    TTextReader f(text, fileName);
     f.SkipLn(); // the header line, whatever it holds
     ReadObjects(f, root);
 }

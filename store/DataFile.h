@@ -21,6 +21,9 @@ inline constexpr const char* kDataFileHeader = "{Params}";
 // TContactStore keeps the file as "tavi.bak" at its next save, and writes
 // nothing while the file cannot be read.
 void LoadDataFile(TTreeNode* root, const std::string& path);
+// The same for the data file's text already read (fileName names it in
+// errors).
+void LoadDataText(TTreeNode* root, const std::string& text, const std::string& fileName);
 
 // Reads a transfer file below node: only a name whose extension is ".tvd"
 // (any case) or exactly "clipdata.dat"; any other name, or a file that cannot

@@ -110,6 +110,27 @@ TEST(DataFileAccess, AfterAReadErrorTheFirstSaveThatCanReadTheFileKeepsIt) {
     EXPECT_EQ(ReadText(svc.File("tavi.bak")), kData);
 }
 
+// Revert to Saved on a file that became unreadable since: the error, and the
+// session's records stay where they are for the user to save elsewhere.
+TEST(DataFileAccess, RevertOnAFileThatCannotBeReadKeepsTheSessionsRecords) {
+    TTestServices svc;
+    TContactStore doc;
+    WriteText(svc.File("tavi.dat"), kData);
+    doc.Load();
+    CreateObject(kindFolder, "Unsaved", "", "", doc.Root(), "{Fold}0", 0);
+    fileio::testing::SetReadFunction(FailingRead);
+    gReads = 0;
+    EXPECT_THROW(doc.Revert(), EInOutError);
+    fileio::testing::SetReadFunction(nullptr);
+    EXPECT_EQ(doc.Tree().Count(), 3);
+    EXPECT_FALSE(doc.Incomplete());
+
+    fs::remove(svc.File("tavi.dat"));
+    fs::create_directory(svc.File("tavi.dat"));
+    EXPECT_THROW(doc.Revert(), EInOutError);
+    EXPECT_EQ(doc.Tree().Count(), 3);
+}
+
 TEST(DataFileAccess, OnlyAMissingFileLoadsEmpty) {
     TTestServices svc;
     TContactStore doc;
@@ -129,7 +150,8 @@ TEST(DataFileAccess, AFileTheUserMayNotReadOrWriteIsNeitherLoadedNorReplaced) {
     std::string result = otheruser::Run([&]() -> std::string {
         TContactStore doc;
         std::string out;
-        for (auto step : {+[](TContactStore& d) { d.Load(); }, +[](TContactStore& d) { d.Save(); }}) {
+        for (auto step :
+             {+[](TContactStore& d) { d.Load(); }, +[](TContactStore& d) { d.Save(); }}) {
             try {
                 step(doc);
                 out += "ok ";
