@@ -29,9 +29,20 @@ std::string TContactStore::BackupFileName() const {
 }
 
 void TContactStore::Load() {
-    TUpdate scope(this);
+    std::optional<std::string> text;
     try {
-        LoadDataFile(FRoot, FileName());
+        text = fileio::ReadFileIfExists(FileName());
+    } catch (...) {
+        FIncomplete = true;
+        throw;
+    }
+    TUpdate scope(this);
+    Read(text);
+}
+
+void TContactStore::Read(const std::optional<std::string>& text) {
+    try {
+        if (text) LoadDataText(FRoot, *text, fileio::ExtractFileName(FileName()));
     } catch (...) {
         FIncomplete = true;
         throw;
@@ -54,21 +65,14 @@ void TContactStore::Save() {
 void TContactStore::Revert() {
     // Read before anything goes: a file that cannot be read any more leaves
     // the session's records where they are.
-    const std::string path = FileName();
-    const std::optional<std::string> text = fileio::ReadFileIfExists(path);
+    const std::optional<std::string> text = fileio::ReadFileIfExists(FileName());
     TUpdate scope(this);
     TTreeUpdate bulk(FTree);
     FRoot->DeleteChildren();
     if (TKexObject* r = FRoot->Data())
         while (r->HasItems())
             r->DeleteItem(r->GetItem(0));
-    try {
-        if (text) LoadDataText(FRoot, *text, fileio::ExtractFileName(path));
-    } catch (...) {
-        FIncomplete = true;
-        throw;
-    }
-    FIncomplete = false;
+    Read(text);
 }
 
 // --- update scope ---------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "store/RecordObserver.h"
 #include "store/TreeNodes.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -97,6 +98,9 @@ public:
     void NodeRemoving(TTreeNode* node);
 
 private:
+    // Reads the data file's text below the root (nothing when there is no
+    // file); a damaged text leaves the load incomplete.
+    void Read(const std::optional<std::string>& text);
     // Tells the observers what the ended scope did.
     void Deliver();
     bool Watched() const { return !FObservers.empty(); }

@@ -108,30 +108,36 @@ void TFieldBinder::Combo(QComboBox* box, std::string& field,
     });
 }
 
-void TFieldBinder::Index(QComboBox* box, int& index, std::function<void()> changed) {
-    QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                     [&index, changed = std::move(changed)](int now) {
-                         index = now;
+namespace {
+
+// A widget's current entry (a drop-down's index, a list's row) bound to a
+// field; -1 is none, and so is a field out of the widget's range.
+template <typename W>
+std::function<void()> BindCurrent(W* widget, void (W::*changedSignal)(int),
+                                  int (W::*current)() const, void (W::*setCurrent)(int), int& field,
+                                  std::function<void()> changed) {
+    QObject::connect(widget, changedSignal, widget,
+                     [&field, changed = std::move(changed)](int now) {
+                         field = now;
                          if (changed) changed();
                      });
-    FFillers.push_back([box, &index] {
-        QSignalBlocker block(box);
-        int wanted = index >= -1 && index < box->count() ? index : -1;
-        if (box->currentIndex() != wanted) box->setCurrentIndex(wanted);
-    });
+    return [widget, current, setCurrent, &field] {
+        QSignalBlocker block(widget);
+        int wanted = field >= -1 && field < widget->count() ? field : -1;
+        if ((widget->*current)() != wanted) (widget->*setCurrent)(wanted);
+    };
+}
+
+} // namespace
+
+void TFieldBinder::Index(QComboBox* box, int& index, std::function<void()> changed) {
+    FFillers.push_back(BindCurrent(box, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
+                                   &QComboBox::setCurrentIndex, index, std::move(changed)));
 }
 
 void TFieldBinder::Row(QListWidget* list, int& row, std::function<void()> changed) {
-    QObject::connect(list, &QListWidget::currentRowChanged, list,
-                     [&row, changed = std::move(changed)](int now) {
-                         row = now;
-                         if (changed) changed();
-                     });
-    FFillers.push_back([list, &row] {
-        QSignalBlocker block(list);
-        int wanted = row >= -1 && row < list->count() ? row : -1;
-        if (list->currentRow() != wanted) list->setCurrentRow(wanted);
-    });
+    FFillers.push_back(BindCurrent(list, &QListWidget::currentRowChanged, &QListWidget::currentRow,
+                                   &QListWidget::setCurrentRow, row, std::move(changed)));
 }
 
 void TFieldBinder::Number(QSpinBox* spin, int& value) {
