@@ -157,6 +157,19 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // rename the name stands for a new file, so the lock is taken again until it
 // holds the file the name stands for. Where locks are not supported the save
 // goes ahead without one.
+// Takes an exclusive lock on fd, waiting for another save to let go until
+// deadline ("File access denied" then); false where the file system has no
+// locks.
+bool WaitForLock(int fd, std::chrono::steady_clock::time_point deadline, const std::string& path) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            throw EInOutError(io_error::AccessDenied, path);
+        std::this_thread::sleep_for(kLockPoll);
+    }
+    return true;
+}
+
 class TSaveLock {
 public:
     TSaveLock(const std::string& target, const std::string& path, struct stat& st) {
@@ -165,12 +178,7 @@ public:
             FFd.Reset(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
             if (FFd.get() < 0) FFd.Reset(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
             if (FFd.get() < 0) return;
-            while (::flock(FFd.get(), LOCK_EX | LOCK_NB) != 0) {
-                if (errno != EWOULDBLOCK && errno != EINTR) return;
-                if (std::chrono::steady_clock::now() > deadline)
-                    throw EInOutError(io_error::AccessDenied, path);
-                std::this_thread::sleep_for(kLockPoll);
-            }
+            if (!WaitForLock(FFd.get(), deadline, path)) return;
             struct stat held {};
             struct stat now {};
             if (::fstat(FFd.get(), &held) != 0) return;
@@ -396,12 +404,7 @@ Fd LockInFolder(int dfd, const std::string& name, const std::string& path, struc
             if (errno == ELOOP) throw EInOutError(io_error::AccessDenied, path);
             EInOutError::RaiseFromErrno(errno, path);
         }
-        while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) break; // no locks here
-            if (std::chrono::steady_clock::now() > deadline)
-                throw EInOutError(io_error::AccessDenied, path);
-            std::this_thread::sleep_for(kLockPoll);
-        }
+        WaitForLock(fd.get(), deadline, path); // goes on unlocked where there are no locks
         struct stat now {};
         if (::fstat(fd.get(), &st) != 0) EInOutError::RaiseFromErrno(errno, path);
         if (::fstatat(dfd, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0)
